@@ -1,0 +1,93 @@
+#include "app/launcher_app.h"
+
+#include "app/language.h"
+#include "app/setup_ini.h"
+#include "app/system_code_page.h"
+#include "framework/dll_safety.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <optional>
+
+namespace {
+
+// The system default locale and its ISO 639 name, answered in the ANSI code page.
+constexpr LCID kSystemDefaultLocale = 0x0800;
+constexpr LCTYPE kIsoLanguageName = 0x40000059;
+
+std::optional<std::string> SystemLanguageName() {
+    char name[10] = {};
+    if (::GetLocaleInfoA(kSystemDefaultLocale, kIsoLanguageName, name, sizeof name) == 0 ||
+        name[0] == '\0')
+        return std::nullopt;
+    return std::string(name);
+}
+
+// The rich edit control of the licence dialog; loaded from the system folder only.
+void LoadRichEditLibrary() {
+    LoadSystemLibrary("riched32.dll");
+    WNDCLASSA richEdit20{};
+    if (!::GetClassInfoA(nullptr, "RichEdit20A", &richEdit20))
+        LoadSystemLibrary("riched20.dll");
+}
+
+} // namespace
+
+CLauncherApp& GetLauncherApp() {
+    return static_cast<CLauncherApp&>(*AfxGetApp());
+}
+
+std::string FirstCommandLineArgument() {
+    int count = 0;
+    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (!arguments)
+        return std::string();
+    std::string first;
+    if (count > 1) {
+        const int bytes =
+            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
+        if (bytes > 1) {
+            first.resize(static_cast<size_t>(bytes));
+            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, first.data(), bytes, nullptr,
+                                  nullptr);
+            first.resize(static_cast<size_t>(bytes) - 1);
+        }
+    }
+    ::LocalFree(arguments);
+    return first;
+}
+
+void CLauncherApp::ReadSettings() {
+    m_imageFile = ReadIniValue("main", "imageFile");
+    m_productName = ReadIniValue("main", "productName");
+    m_versionNumber = ReadIniValue("main", "versionNumber");
+    m_versionFont = ReadIniValue("main", "versionFont");
+    m_eulaRoot = ReadIniValue("main", "eulaRoot");
+    m_versionX = ReadIniInt("main", "versionX", 0);
+    m_versionY = ReadIniInt("main", "versionY", 0);
+}
+
+void CLauncherApp::TakeLanguageArgument(const std::string& firstArgument) {
+    m_language = LanguageFromArgument(firstArgument);
+}
+
+void CLauncherApp::ResolveLanguage() {
+    const std::optional<std::string> systemName =
+        m_language.size() == 2 ? std::nullopt : SystemLanguageName();
+    RunLanguage run = ::ResolveLanguage(m_language, systemName, CurrentLeadBytes());
+    m_language = std::move(run.language);
+    m_langId = std::move(run.langId);
+    m_installLang = std::move(run.installLang);
+}
+
+BOOL CLauncherApp::InitInstance() {
+    ::InitCommonControls();
+    CWinApp::InitInstance();
+    LoadRichEditLibrary();
+    ReadSettings();
+    TakeLanguageArgument(FirstCommandLineArgument());
+    ResolveLanguage();
+    return FALSE;
+}

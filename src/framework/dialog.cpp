@@ -1,0 +1,201 @@
+#include "framework/dialog.h"
+
+#include "framework/app.h"
+
+namespace {
+
+// Lets window objects see messages of the modal loops before they are dispatched.
+class MessageFilterHook {
+public:
+    MessageFilterHook() {
+        if (s_depth++ == 0)
+            s_hook = ::SetWindowsHookExA(WH_MSGFILTER, &MessageFilterHook::Filter, nullptr,
+                                         ::GetCurrentThreadId());
+    }
+    ~MessageFilterHook() {
+        if (--s_depth == 0 && s_hook) {
+            ::UnhookWindowsHookEx(s_hook);
+            s_hook = nullptr;
+        }
+    }
+    MessageFilterHook(const MessageFilterHook&) = delete;
+    MessageFilterHook& operator=(const MessageFilterHook&) = delete;
+
+private:
+    static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == MSGF_DIALOGBOX && lParam) {
+            MSG* msg = reinterpret_cast<MSG*>(lParam);
+            try {
+                for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
+                    if (CWnd* wnd = CWnd::FromHandle(hwnd))
+                        if (wnd->PreTranslateMessage(msg))
+                            return 1;
+                    if (!(::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD))
+                        break;
+                }
+            } catch (...) {
+                ReportWindowProcException();
+            }
+        }
+        return ::CallNextHookEx(s_hook, code, wParam, lParam);
+    }
+
+    static inline HHOOK s_hook = nullptr;
+    static inline int s_depth = 0;
+};
+
+bool ReturnsValueDirectly(UINT msg) {
+    switch (msg) {
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+HWND GetSafeOwner() {
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd && ::IsWindow(app->m_pMainWnd->m_hWnd))
+        return ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
+    return ::GetActiveWindow();
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    if (!control.m_hWnd)
+        control.SubclassDlgItem(id, pDX->m_pDlgWnd);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+    HWND item = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
+    if (!item)
+        return;
+    if (pDX->m_bSaveAndValidate) {
+        int length = ::GetWindowTextLengthA(item);
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        int copied = ::GetWindowTextA(item, text.data(), length + 1);
+        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+        value = std::move(text);
+    } else {
+        ::SetWindowTextA(item, value.c_str());
+    }
+}
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+
+INT_PTR CDialog::DoModal() {
+    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetSafeOwner();
+    MessageFilterHook hook;
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+                             &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void CDialog::EndDialog(int result) {
+    ::EndDialog(m_hWnd, result);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange exchange{this, saveAndValidate};
+    DoDataExchange(&exchange);
+    return true;
+}
+
+void CDialog::CenterWindow(HWND alternate) {
+    HWND centre = alternate ? alternate : ::GetWindow(m_hWnd, GW_OWNER);
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+    RECT area{};
+    if (centre && ::IsWindowVisible(centre) && !::IsIconic(centre)) {
+        ::GetWindowRect(centre, &area);
+    } else {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &info);
+        area = info.rcWork;
+    }
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    int x = (area.left + area.right) / 2 - width / 2;
+    int y = (area.top + area.bottom) / 2 - height / 2;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    UpdateData(true);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+bool CDialog::OnCommand(WPARAM wParam, LPARAM) {
+    if (HIWORD(wParam) != BN_CLICKED)
+        return false;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        OnOK();
+        return true;
+    case IDCANCEL:
+        OnCancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CDialog* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lParam);
+        self->Attach(hwnd);
+    } else {
+        self = dynamic_cast<CDialog*>(FromHandle(hwnd));
+    }
+    if (!self)
+        return FALSE;
+
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        if (msg == WM_INITDIALOG) {
+            result = self->OnInitDialog();
+            handled = true;
+        } else {
+            handled = self->Dispatch(msg, wParam, lParam, result);
+        }
+    } catch (...) {
+        ReportWindowProcException();
+        if (msg == WM_INITDIALOG) {
+            result = TRUE;
+            handled = true;
+        }
+    }
+    if (msg == WM_NCDESTROY)
+        self->Detach();
+    if (!handled)
+        return FALSE;
+    if (ReturnsValueDirectly(msg))
+        return static_cast<INT_PTR>(result);
+    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}

@@ -1,0 +1,53 @@
+// A modal dialog from a resource template, run by the platform's dialog manager.
+#pragma once
+
+#include "framework/wnd.h"
+
+#include <string>
+
+class CDialog;
+
+// What DoDataExchange gets: the dialog and the direction of the exchange.
+struct CDataExchange {
+    CDialog* m_pDlgWnd;
+    bool m_bSaveAndValidate; // true: controls to members; false: members to controls
+};
+
+// Binds a control object to the dialog's control with this id (once).
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+// Exchanges a member text with the window text of the control with this id.
+void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+
+class CDialog : public CWnd {
+public:
+    CDialog(UINT templateId, CWnd* parent);
+
+    // Runs the dialog modally; returns what ended it, or -1 when it could not be created.
+    virtual INT_PTR DoModal();
+    void EndDialog(int result);
+    bool UpdateData(bool saveAndValidate = true);
+    // Centres over the owner, or on the screen's work area when there is none.
+    void CenterWindow(HWND alternate = nullptr);
+
+    // Called when the dialog and its controls exist, before it is shown.
+    virtual BOOL OnInitDialog();
+    // Called by the OK command (Enter, or the IDOK button): saves and ends with IDOK.
+    virtual void OnOK();
+    // Called by the Cancel command (Escape, the close box, IDCANCEL): ends with IDCANCEL.
+    virtual void OnCancel();
+
+protected:
+    // Called by UpdateData to bind controls and exchange values.
+    virtual void DoDataExchange(CDataExchange* pDX);
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+};
+
+// The owner a dialog or message box gets when none is given: the application's
+// main window's last active pop-up, else the thread's active window.
+HWND GetSafeOwner();

@@ -1,0 +1,215 @@
+#include "framework/wnd.h"
+
+#include "framework/app.h"
+
+#include <new>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace {
+
+std::unordered_map<HWND, CWnd*>& HandleMap() {
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+bool IsReflected(UINT msg) {
+    switch (msg) {
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+HWND ReflectionTarget(UINT msg, LPARAM lParam) {
+    if (msg == WM_DRAWITEM)
+        return lParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    return reinterpret_cast<HWND>(lParam);
+}
+
+} // namespace
+
+void ReportWindowProcException() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        AppMessageBox("Out of memory.", MB_OK | MB_ICONSTOP);
+    } catch (const std::exception& e) {
+        AppMessageBox(e.what(), MB_OK | MB_ICONSTOP);
+    } catch (...) {
+        AppMessageBox("An unexpected error occurred.", MB_OK | MB_ICONSTOP);
+    }
+}
+
+CWnd::~CWnd() {
+    if (!m_hWnd)
+        return;
+    if (m_createdHere) {
+        ::DestroyWindow(m_hWnd); // WM_NCDESTROY detaches
+    } else if (m_originalProc) {
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
+    }
+    Detach();
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd) {
+    auto& map = HandleMap();
+    auto found = map.find(hwnd);
+    return found == map.end() ? nullptr : found->second;
+}
+
+void CWnd::Attach(HWND hwnd) {
+    m_hWnd = hwnd;
+    HandleMap()[hwnd] = this;
+}
+
+void CWnd::Detach() {
+    if (m_hWnd) {
+        auto& map = HandleMap();
+        auto found = map.find(m_hWnd);
+        if (found != map.end() && found->second == this)
+            map.erase(found);
+    }
+    m_hWnd = nullptr;
+    m_originalProc = nullptr;
+    m_createdHere = false;
+}
+
+bool CWnd::SubclassWindow(HWND hwnd) {
+    if (!hwnd || m_hWnd || FromHandle(hwnd))
+        return false;
+    Attach(hwnd);
+    PreSubclassWindow();
+    m_originalProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    return m_originalProc != nullptr;
+}
+
+bool CWnd::SubclassDlgItem(int id, const CWnd* parent) {
+    return parent && SubclassWindow(::GetDlgItem(parent->m_hWnd, id));
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* text, DWORD style,
+                    const RECT& rect, const CWnd* parent, int id) {
+    HWND parentHwnd = parent ? parent->m_hWnd : nullptr;
+    HMENU idOrMenu =
+        (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
+    HWND hwnd = ::CreateWindowExA(exStyle, className, text, style, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top, parentHwnd,
+                                  idOrMenu, ::GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd)
+        return false;
+    if (!SubclassWindow(hwnd)) {
+        ::DestroyWindow(hwnd);
+        return false;
+    }
+    m_createdHere = true;
+    return true;
+}
+
+void CWnd::DestroyWindow() {
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+}
+
+std::string CWnd::GetWindowText() const {
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
+    DWORD style = GetStyle();
+    DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return false;
+    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
+    if (swpFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+    return true;
+}
+
+bool CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags) {
+    DWORD style = GetExStyle();
+    DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return false;
+    ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(changed));
+    if (swpFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+    return true;
+}
+
+bool CWnd::PreTranslateMessage(MSG*) {
+    return false;
+}
+
+bool CWnd::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+bool CWnd::OnCommand(WPARAM, LPARAM) {
+    return false;
+}
+
+LRESULT CWnd::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (m_originalProc)
+        return ::CallWindowProcA(m_originalProc, m_hWnd, msg, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+    return DefaultProc(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+bool CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (IsReflected(msg)) {
+        if (CWnd* child = FromHandle(ReflectionTarget(msg, lParam)))
+            if (child != this && child->OnChildNotify(msg, wParam, lParam, result))
+                return true;
+    }
+    if (msg == WM_COMMAND && OnCommand(wParam, lParam)) {
+        result = 0;
+        return true;
+    }
+    return OnMessage(msg, wParam, lParam, result);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CWnd* self = FromHandle(hwnd);
+    if (!self || !self->m_originalProc)
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+
+    const MSG outer = self->m_current;
+    self->m_current = MSG{hwnd, msg, wParam, lParam, 0, {0, 0}};
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        handled = self->Dispatch(msg, wParam, lParam, result);
+    } catch (...) {
+        ReportWindowProcException();
+    }
+    if (!handled)
+        result = ::CallWindowProcA(self->m_originalProc, hwnd, msg, wParam, lParam);
+    self->m_current = outer;
+
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_originalProc));
+        self->Detach();
+    }
+    return result;
+}

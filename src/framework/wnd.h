@@ -1,0 +1,78 @@
+// The base of every window object: links an HWND to its C++ object, routes
+// messages to virtual handlers and reflects owner-draw and colour messages to
+// the control they concern.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    HWND m_hWnd = nullptr;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    // The object attached to a window, or none.
+    static CWnd* FromHandle(HWND hwnd);
+
+    // Binds an existing window (a control of a dialog template) to this object.
+    bool SubclassWindow(HWND hwnd);
+    bool SubclassDlgItem(int id, const CWnd* parent);
+    // Creates a child or pop-up window of a registered class and binds it.
+    bool CreateEx(DWORD exStyle, const char* className, const char* text, DWORD style,
+                  const RECT& rect, const CWnd* parent, int id);
+    void DestroyWindow();
+
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    HWND GetParent() const { return ::GetParent(m_hWnd); }
+    std::string GetWindowText() const;
+    void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
+    // Removes, then adds style bits; with swpFlags the frame is recomputed.
+    bool ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
+    bool ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
+    void Invalidate(bool erase = true) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageA(m_hWnd, msg, wParam, lParam);
+    }
+
+    // Called by the modal loop before a message is dispatched; true swallows it.
+    virtual bool PreTranslateMessage(MSG* msg);
+
+protected:
+    // Called once the window is bound, before the object sees its messages.
+    virtual void PreSubclassWindow() {}
+    // Called for every message of the window; returns true when handled.
+    virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Called for WM_DRAWITEM and WM_CTLCOLOR* that the parent received for this control.
+    virtual bool OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Called for WM_COMMAND; returns true when handled.
+    virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
+
+    // The window's own processing (the class procedure) for a message.
+    LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The window's own processing for the message being handled now.
+    LRESULT Default();
+
+    // Routing shared by controls and dialogs: reflection, commands, OnMessage.
+    bool Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void Attach(HWND hwnd);
+    void Detach();
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC m_originalProc = nullptr;
+    MSG m_current{};
+    bool m_createdHere = false;
+};
+
+// Runs a handler body so that no exception crosses a window procedure: it is
+// reported through the application's message box instead.
+void ReportWindowProcException();

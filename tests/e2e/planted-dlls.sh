@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Plants canary DLLs named like the libraries the launcher loads at run time
+# beside launcher.exe, tells Wine to prefer DLLs found there, runs the launcher
+# and checks that no canary was loaded. A probe that searches the classic way
+# must load them, which shows the planting works.
+#   planted-dlls.sh WINE_RUN_SCRIPT PREFIX LAUNCHER CANARY PROBE WORKDIR
+set -eu
+wine_run=$1 prefix=$2 launcher=$3 canary=$4 probe=$5 work=$6
+names="gdiplus msimg32 riched32 riched20"
+rm -rf "$work" && mkdir -p "$work"
+cp "$launcher" "$work/launcher.exe"
+cp "$probe" "$work/probe.exe"
+for n in $names; do cp "$canary" "$work/$n.dll"; done
+export WINEDLLOVERRIDES="gdiplus,msimg32,riched32,riched20=n,b;mscoree,mshtml=;winemenubuilder.exe=d"
+
+# The probe loads each by bare name: every canary must report.
+(cd "$work" && "$wine_run" "$prefix" probe.exe $(for n in $names; do echo "$n.dll"; done))
+for n in $names; do
+  [ -f "$work/$n.dll.loaded" ] || { echo "probe did not load the planted $n.dll: test set-up broken"; exit 1; }
+  rm -f "$work/$n.dll.loaded"
+done
+
+# The launcher, started in that folder, must load none of them.
+(cd "$work" && "$wine_run" "$prefix" launcher.exe EN) || true
+status=0
+for n in $names; do
+  if [ -f "$work/$n.dll.loaded" ]; then echo "launcher loaded the planted $n.dll"; status=1; fi
+done
+[ $status -eq 0 ] && echo "no planted DLL was loaded"
+exit $status

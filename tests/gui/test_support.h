@@ -1,0 +1,47 @@
+// Helpers for in-process GUI tests: message boxes answered by a hook, a
+// Setup.ini beside the test program, and pixels read back from windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Answers every message box of this thread while it lives: records title and
+// text, then presses the button with the given id.
+class MessageBoxWatcher {
+public:
+    explicit MessageBoxWatcher(int answer = IDOK);
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+    ~MessageBoxWatcher();
+
+    struct Box {
+        std::string title;
+        std::string text;
+        HWND owner;
+    };
+    const std::vector<Box>& boxes() const { return m_boxes; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK m_hook;
+    int m_answer;
+    std::vector<Box> m_boxes;
+};
+
+// Writes Setup.ini beside the test program and removes it again.
+class ScopedSetupIni {
+public:
+    explicit ScopedSetupIni(const std::string& content);
+    ScopedSetupIni(const ScopedSetupIni&) = delete;
+    ScopedSetupIni& operator=(const ScopedSetupIni&) = delete;
+    ~ScopedSetupIni();
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Writes a file of bytes, creating nothing else.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
