@@ -22,6 +22,9 @@ struct LanguageCase {
     const char* installLang;
 };
 
+// Test names stay readable in every runner's listing.
+void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.name; }
+
 class ResolveLanguageTest : public testing::TestWithParam<LanguageCase> {};
 
 TEST_P(ResolveLanguageTest, FillsCodeIdentifierAndName) {
