@@ -77,4 +77,12 @@ TEST(ProgramFolder, IsFoundAndReadFromWhereverTheProgramLies) {
     ::DeleteFileA(SetupIniPath().c_str());
 }
 
+TEST(LongProgramPath, AFolderTooLongForTheBufferIsNotTakenCut) {
+    std::wstring path(32768, L'\0');
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), 32768);
+    ASSERT_GE(length, 260u) << "the test program must lie on a path longer than 259 bytes";
+    EXPECT_EQ(GetProgramFolder(), "");
+    EXPECT_EQ(SetupIniPath(), "Setup.ini");
+}
+
 } // namespace
