@@ -126,28 +126,30 @@ std::string CWnd::GetWindowText() const {
     return text;
 }
 
-bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
-    DWORD style = GetStyle();
-    DWORD changed = (style & ~remove) | add;
+namespace {
+
+// Removes, then adds bits of the style word at the index; with swpFlags the
+// window is told that its frame changed.
+bool ModifyStyleWord(HWND hwnd, int index, DWORD remove, DWORD add, UINT swpFlags) {
+    const DWORD style = static_cast<DWORD>(::GetWindowLongA(hwnd, index));
+    const DWORD changed = (style & ~remove) | add;
     if (changed == style)
         return false;
-    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
+    ::SetWindowLongA(hwnd, index, static_cast<LONG>(changed));
     if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+        ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     return true;
 }
 
+} // namespace
+
+bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
+    return ModifyStyleWord(m_hWnd, GWL_STYLE, remove, add, swpFlags);
+}
+
 bool CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags) {
-    DWORD style = GetExStyle();
-    DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return false;
-    ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(changed));
-    if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
-    return true;
+    return ModifyStyleWord(m_hWnd, GWL_EXSTYLE, remove, add, swpFlags);
 }
 
 bool CWnd::PreTranslateMessage(MSG*) {

@@ -1,17 +1,10 @@
 #include "app/language.h"
 
+#include "shift_jis.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-LeadByteTable ShiftJisLeadBytes() {
-    LeadByteTable table;
-    for (int b = 0x81; b <= 0x9F; ++b)
-        table.SetLeadByte(static_cast<unsigned char>(b));
-    for (int b = 0xE0; b <= 0xFC; ++b)
-        table.SetLeadByte(static_cast<unsigned char>(b));
-    return table;
-}
 
 struct LanguageCase {
     const char* name;

@@ -1,17 +1,10 @@
 #include "app/text_escape.h"
 
+#include "shift_jis.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-LeadByteTable ShiftJis() {
-    LeadByteTable table;
-    for (int b = 0x81; b <= 0x9F; ++b)
-        table.SetLeadByte(static_cast<unsigned char>(b));
-    for (int b = 0xE0; b <= 0xFC; ++b)
-        table.SetLeadByte(static_cast<unsigned char>(b));
-    return table;
-}
 
 TEST(ExpandLineBreaks, TurnsBackslashNIntoLineFeeds) {
     const LeadByteTable single;
@@ -31,7 +24,7 @@ TEST(ExpandLineBreaks, LeavesOtherBackslashesAlone) {
 }
 
 TEST(ExpandLineBreaks, NeverStartsAnEscapeInsideADoubleByteCharacter) {
-    const LeadByteTable sjis = ShiftJis();
+    const LeadByteTable sjis = ShiftJisLeadBytes();
     // 0x95 0x5C is one character whose second byte is a backslash.
     const std::string hyou = "\x95\x5C";
     EXPECT_EQ(ExpandLineBreaks(hyou + "n", sjis), hyou + "n");
