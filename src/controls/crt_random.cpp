@@ -1,0 +1,6 @@
+#include "controls/crt_random.h"
+
+CrtRandom& UiThreadRandom() {
+    thread_local CrtRandom generator;
+    return generator;
+}

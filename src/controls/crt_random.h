@@ -1,0 +1,25 @@
+// The shading's random source: the C runtime's rand() sequence, reproduced so
+// that every run, on every platform, shades the same buttons the same way.
+#pragma once
+
+#include <cstdint>
+
+class CrtRandom {
+public:
+    static constexpr int kMax = 0x7FFF;
+
+    // 0 ... 32767, the next value of the runtime's sequence.
+    int Next() {
+        m_state = m_state * 214013u + 2531011u;
+        return static_cast<int>((m_state >> 16) & 0x7FFFu);
+    }
+    // Back to the state a thread starts with.
+    void Restart() { m_state = 1; }
+
+private:
+    std::uint32_t m_state = 1;
+};
+
+// The generator of the calling thread: starts at state 1 with the thread and is
+// never reseeded. Only the user-interface thread shades, so only it draws.
+CrtRandom& UiThreadRandom();
