@@ -241,11 +241,15 @@ void ShadeIndexImage(const IndexImage& image, std::uint32_t effect, std::uint8_t
                      CrtRandom& random) {
     if (!image.pixels || image.width < 0 || image.height < 0)
         return;
+    // An empty image has no pixels and takes no draws; only the scratches
+    // still clear what bytes it has.
+    if ((image.width == 0 || image.height == 0) && effect != SHADE_SCRATCHES)
+        return;
     // A local generator keeps the state in a register; it is handed back below.
     CrtRandom local = random;
     const int g = granularity;
-    Shading s{image, g, DrawDivider(static_cast<std::uint32_t>(CrtRandom::kMax / std::max(1, 2 * g))),
-              local};
+    Shading s{image, g,
+              DrawDivider(static_cast<std::uint32_t>(CrtRandom::kMax / std::max(1, 2 * g))), local};
     switch (effect) {
     case SHADE_DIAGONAL:
         ShadeDiagonal(s);

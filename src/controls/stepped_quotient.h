@@ -55,8 +55,8 @@ public:
         while ((std::uint32_t{1} << bits) < divisor)
             ++bits;
         m_shift = 15 + bits;
-        m_multiplier = static_cast<std::uint32_t>(((std::uint64_t{1} << m_shift) + divisor - 1) /
-                                                  divisor);
+        m_multiplier =
+            static_cast<std::uint32_t>(((std::uint64_t{1} << m_shift) + divisor - 1) / divisor);
     }
     int operator()(int draw) const {
         return static_cast<int>((static_cast<std::uint32_t>(draw) * m_multiplier) >> m_shift);
