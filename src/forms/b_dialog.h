@@ -1,0 +1,29 @@
+// The skinned base dialog: its whole background is a picture read from a file,
+// painted at its own size in the window's top-left corner.
+#pragma once
+
+#include "framework/dialog.h"
+#include "framework/image.h"
+
+#include <string>
+
+class CBDialog : public CDialog {
+public:
+    CBDialog(UINT templateId, CWnd* parent);
+    ~CBDialog() override;
+
+    // Loads the background picture from a full path; 0 when it was loaded,
+    // non-zero when it was not (nothing is shown here on failure).
+    int LoadPicture(const std::string& path);
+    // Size of the loaded picture in pixels; 0 and 0 before a load succeeded.
+    int GetPictureWidth() const { return m_picture.GetWidth(); }
+    int GetPictureHeight() const { return m_picture.GetHeight(); }
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Called for WM_ERASEBKGND: paints the picture and never the dialog's brush,
+    // so whatever lies outside or behind the picture keeps what the surface held.
+    BOOL OnEraseBkgnd(HDC dc);
+
+    CImage m_picture;
+};

@@ -1,0 +1,212 @@
+#include "framework/image.h"
+
+#include "framework/alpha_blend.h"
+#include "framework/gdiplus_runtime.h"
+#include "framework/pixel_layout.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+using gdiplus::kOk;
+
+// A bitmap header followed by room for 256 colours or three colour masks.
+struct BitmapInfo256 {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+};
+
+std::wstring WidePath(const std::string& path) {
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (length <= 1)
+        return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length) != length)
+        return std::wstring();
+    wide.resize(static_cast<size_t>(length) - 1);
+    return wide;
+}
+
+// A bottom-up bitmap of the chosen depth; its colour table starts all zero.
+HBITMAP CreateHeldBitmap(UINT width, UINT height, const HeldLayout& layout, void** bits) {
+    BitmapInfo256 info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = static_cast<LONG>(width);
+    info.header.biHeight = static_cast<LONG>(height); // positive: bottom-up
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(layout.bitsPerPixel);
+    info.header.biCompression = BI_RGB;
+    if (const auto masks = BitfieldMasks(layout.pixelFormat)) {
+        info.header.biCompression = BI_BITFIELDS;
+        const DWORD fields[3] = {masks->red, masks->green, masks->blue};
+        std::memcpy(info.colours, fields, sizeof fields);
+    }
+    return ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, bits,
+                              nullptr, 0);
+}
+
+HRESULT CopyPalette(const gdiplus::Functions& api, gdiplus::GpImage* image, HBITMAP bitmap,
+                    int bitsPerPixel) {
+    INT size = 0;
+    if (api.getImagePaletteSize(image, &size) != kOk ||
+        size < static_cast<INT>(offsetof(gdiplus::ColorPalette, entries)))
+        return E_FAIL;
+    std::vector<UINT> memory;
+    try {
+        memory.resize((static_cast<size_t>(size) + sizeof(UINT) - 1) / sizeof(UINT));
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    auto* palette = reinterpret_cast<gdiplus::ColorPalette*>(memory.data());
+    if (api.getImagePalette(image, palette, size) != kOk)
+        return E_FAIL;
+    // Never trust the count beyond the memory the palette came in.
+    const size_t room =
+        (static_cast<size_t>(size) - offsetof(gdiplus::ColorPalette, entries)) / sizeof(UINT);
+    const size_t count = palette->count < room ? palette->count : room;
+    const std::vector<ColourEntry> table = ColourTableFromArgb(
+        reinterpret_cast<const std::uint32_t*>(palette->entries), count, bitsPerPixel);
+    static_assert(sizeof(ColourEntry) == sizeof(RGBQUAD), "colour entries are RGBQUADs");
+    MemoryDC dc(nullptr);
+    SelectScope select(dc.get(), bitmap);
+    if (!table.empty() && ::SetDIBColorTable(dc.get(), 0, static_cast<UINT>(table.size()),
+                                             reinterpret_cast<const RGBQUAD*>(table.data())) == 0)
+        return E_FAIL;
+    return S_OK;
+}
+
+// The source's own layout: copy its rows as they are.
+HRESULT CopyRows(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT width, UINT height,
+                 const HeldLayout& layout, BYTE* bits, size_t pitch) {
+    const gdiplus::Rect whole{0, 0, static_cast<INT>(width), static_cast<INT>(height)};
+    gdiplus::BitmapData data{};
+    if (api.bitmapLockBits(image, &whole, gdiplus::kImageLockModeRead,
+                           static_cast<INT>(layout.pixelFormat), &data) != kOk)
+        return E_FAIL;
+    const bool copied = data.width == width && data.height == height &&
+                        CopyRowsIntoBottomUp(static_cast<const BYTE*>(data.scan0), data.stride,
+                                             bits, pitch, width, height, layout.bitsPerPixel);
+    api.bitmapUnlockBits(image, &data);
+    return copied ? S_OK : E_FAIL;
+}
+
+// Another layout: let the decoder draw the picture into the held bitmap's memory.
+HRESULT ConvertInto(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT width, UINT height,
+                    const HeldLayout& layout, BYTE* bits, size_t pitch) {
+    // The wrapper sees the bottom-up memory top row first, through a negative stride.
+    gdiplus::GpBitmap* target = nullptr;
+    if (api.createBitmapFromScan0(static_cast<INT>(width), static_cast<INT>(height),
+                                  -static_cast<INT>(pitch), static_cast<INT>(layout.pixelFormat),
+                                  bits + (height - 1) * pitch, &target) != kOk)
+        return E_FAIL;
+    gdiplus::ImageOwner targetOwner(api, target);
+    gdiplus::GpGraphics* graphics = nullptr;
+    if (api.getImageGraphicsContext(target, &graphics) != kOk)
+        return E_FAIL;
+    gdiplus::GraphicsOwner graphicsOwner(api, graphics);
+    // Copy, not blend, so alpha arrives as the file has it; and an explicit size,
+    // so a picture stored with another resolution is not scaled.
+    api.setCompositingMode(graphics, gdiplus::kCompositingModeSourceCopy);
+    if (api.drawImageRectI(graphics, image, 0, 0, static_cast<INT>(width),
+                           static_cast<INT>(height)) != kOk)
+        return E_FAIL;
+    return S_OK;
+}
+
+} // namespace
+
+CImage::CImage() {
+    gdiplus::Runtime::AddHolder();
+}
+
+CImage::~CImage() {
+    Destroy();
+    gdiplus::Runtime::RemoveHolder();
+}
+
+void CImage::Destroy() {
+    m_bitmap.reset();
+    m_width = m_height = m_bitsPerPixel = m_pitch = 0;
+    m_hasAlpha = false;
+}
+
+HRESULT CImage::Load(const std::string& path) {
+    Destroy();
+    const gdiplus::Functions* api = gdiplus::Runtime::Start();
+    if (!api)
+        return E_FAIL;
+    const std::wstring widePath = WidePath(path);
+    if (widePath.empty())
+        return E_INVALIDARG;
+    gdiplus::GpBitmap* decoded = nullptr;
+    if (api->createBitmapFromFile(widePath.c_str(), &decoded) != kOk || !decoded)
+        return E_FAIL;
+    gdiplus::ImageOwner decodedOwner(*api, decoded);
+    return CopyFrom(decoded);
+}
+
+HRESULT CImage::CopyFrom(gdiplus::GpBitmap* decoded) {
+    Destroy();
+    const gdiplus::Functions* api = gdiplus::Runtime::Start();
+    if (!api || !decoded)
+        return E_FAIL;
+    INT sourceFormat = 0;
+    UINT width = 0;
+    UINT height = 0;
+    if (api->getImagePixelFormat(decoded, &sourceFormat) != kOk ||
+        api->getImageWidth(decoded, &width) != kOk || api->getImageHeight(decoded, &height) != kOk)
+        return E_FAIL;
+    const HeldLayout layout = ChooseHeldLayout(static_cast<std::uint32_t>(sourceFormat));
+    if (!FitsHeldBitmap(width, height, layout.bitsPerPixel))
+        return E_FAIL;
+    const size_t pitch = *DibRowPitch(width, layout.bitsPerPixel);
+
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateHeldBitmap(width, height, layout, &bits));
+    if (!bitmap || !bits)
+        return E_FAIL;
+
+    HRESULT result = S_OK;
+    if ((sourceFormat & kFormatIndexed) && layout.bitsPerPixel <= 8)
+        result = CopyPalette(*api, decoded, bitmap.get(), layout.bitsPerPixel);
+    if (SUCCEEDED(result)) {
+        BYTE* memory = static_cast<BYTE*>(bits);
+        result = layout.pixelFormat == static_cast<std::uint32_t>(sourceFormat)
+                     ? CopyRows(*api, decoded, width, height, layout, memory, pitch)
+                     : ConvertInto(*api, decoded, width, height, layout, memory, pitch);
+    }
+    if (FAILED(result))
+        return result;
+    ::GdiFlush();
+    // Per-pixel blending takes colours already multiplied by their alpha.
+    if (layout.hasAlpha)
+        PremultiplyAlpha(static_cast<BYTE*>(bits), pitch, width, height);
+
+    m_bitmap = std::move(bitmap);
+    m_width = static_cast<int>(width);
+    m_height = static_cast<int>(height);
+    m_bitsPerPixel = layout.bitsPerPixel;
+    m_pitch = static_cast<int>(pitch);
+    m_hasAlpha = layout.hasAlpha;
+    return S_OK;
+}
+
+bool CImage::Draw(HDC dc, int x, int y) const {
+    if (IsNull() || !dc)
+        return false;
+    MemoryDC source(dc);
+    if (!source)
+        return false;
+    SelectScope select(source.get(), m_bitmap.get());
+    if (m_hasAlpha) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        return AlphaBlendDC(dc, x, y, m_width, m_height, source.get(), 0, 0, m_width, m_height,
+                            blend);
+    }
+    return ::StretchBlt(dc, x, y, m_width, m_height, source.get(), 0, 0, m_width, m_height,
+                        SRCCOPY) != FALSE;
+}

@@ -1,0 +1,52 @@
+// The framework's image: a picture file decoded once and held as a
+// device-independent bitmap, painted 1:1 from memory.
+#pragma once
+
+#include "framework/gdi.h"
+#include "framework/gdiplus_runtime.h"
+
+#include <windows.h>
+
+#include <string>
+
+class CImage {
+public:
+    CImage();
+    CImage(const CImage&) = delete;
+    CImage& operator=(const CImage&) = delete;
+    ~CImage();
+
+    // Decodes the picture file (a path in the system's ANSI code page) and holds
+    // a copy: S_OK when it is loaded, a failure code otherwise (missing, empty,
+    // truncated or undecodable file, decoder or bitmap unavailable). A picture
+    // held before is released first.
+    HRESULT Load(const std::string& path);
+    // Holds a copy of a picture the decoder has made (the decoder keeps its own):
+    // own depth and layout when GDI shows it directly, 32-bit ARGB when it has
+    // alpha, 32-bit RGB otherwise.
+    HRESULT CopyFrom(gdiplus::GpBitmap* decoded);
+    void Destroy();
+
+    bool IsNull() const { return !m_bitmap; }
+    int GetWidth() const { return m_width; }
+    int GetHeight() const { return m_height; }
+    int GetBPP() const { return m_bitsPerPixel; }
+    // Bytes from one row to the next; rows are stored bottom-up.
+    int GetPitch() const { return m_pitch; }
+    // True for pictures held as 32-bit ARGB (premultiplied) and blended when drawn.
+    bool HasAlpha() const { return m_hasAlpha; }
+    HBITMAP GetHandle() const { return m_bitmap.get(); }
+
+    // Paints the whole picture with its top-left corner at (x, y), one picture
+    // pixel to one device pixel: blended by its alpha when it has one, copied
+    // otherwise. False when nothing was painted.
+    bool Draw(HDC dc, int x, int y) const;
+
+private:
+    UniqueBitmap m_bitmap;
+    int m_width = 0;
+    int m_height = 0;
+    int m_bitsPerPixel = 0;
+    int m_pitch = 0;
+    bool m_hasAlpha = false;
+};
