@@ -1,0 +1,53 @@
+#include "launched_program.h"
+
+#include <vector>
+
+LONGLONG Ticks() {
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+double MillisecondsBetween(LONGLONG from, LONGLONG to) {
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceFrequency(&frequency);
+    return double(to - from) * 1000.0 / double(frequency.QuadPart);
+}
+
+LaunchedProgram::LaunchedProgram(const std::string& program, const std::string& folder,
+                                 const std::string& argument) {
+    std::string commandLine = "\"" + program + "\"";
+    if (!argument.empty())
+        commandLine += " " + argument;
+    std::vector<char> writable(commandLine.begin(), commandLine.end());
+    writable.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    m_startTicks = Ticks();
+    if (!::CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &m_process))
+        m_process = PROCESS_INFORMATION{};
+}
+
+LaunchedProgram::~LaunchedProgram() {
+    if (!started())
+        return;
+    if (running()) {
+        ::TerminateProcess(m_process.hProcess, 99);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+bool LaunchedProgram::running() const {
+    return started() && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> LaunchedProgram::WaitForExit(DWORD milliseconds) {
+    if (!started() || ::WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD status = 0;
+    ::GetExitCodeProcess(m_process.hProcess, &status);
+    return status;
+}

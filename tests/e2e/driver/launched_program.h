@@ -1,0 +1,36 @@
+// A program started in a folder of its own, watched from outside and always
+// ended: a test that fails half-way never leaves it running.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+class LaunchedProgram {
+public:
+    // Starts `program` (a full path) with the folder as its current folder and
+    // the argument, when given, as its only argument.
+    LaunchedProgram(const std::string& program, const std::string& folder,
+                    const std::string& argument = "");
+    LaunchedProgram(const LaunchedProgram&) = delete;
+    LaunchedProgram& operator=(const LaunchedProgram&) = delete;
+    ~LaunchedProgram();
+
+    bool started() const { return m_process.hProcess != nullptr; }
+    DWORD id() const { return m_process.dwProcessId; }
+    // When it started, in QueryPerformanceCounter ticks.
+    LONGLONG startTicks() const { return m_startTicks; }
+
+    // The exit status once the program has ended, or nothing after the wait.
+    std::optional<DWORD> WaitForExit(DWORD milliseconds);
+    bool running() const;
+
+private:
+    PROCESS_INFORMATION m_process{};
+    LONGLONG m_startTicks = 0;
+};
+
+// Milliseconds between two QueryPerformanceCounter readings.
+double MillisecondsBetween(LONGLONG from, LONGLONG to);
+LONGLONG Ticks();
