@@ -38,12 +38,14 @@ public:
     // The palette's entries (ColorCount of them), or none.
     const RGBQUAD* Palette() const;
     RGBQUAD* Palette();
+    // Without a block every query answers 0 (the header is zeroed; stride and
+    // colour count are kept for the next allocation but not reported).
     LONG Width() const { return m_header.biWidth; }
     LONG Height() const { return m_header.biHeight; }
-    DWORD Stride() const { return m_stride; }
+    DWORD Stride() const { return HasBlock() ? m_stride : 0; }
     WORD BitDepth() const { return m_header.biBitCount; }
-    WORD ColorCount() const { return m_colorCount; }
-    DWORD PaletteBytes() const { return static_cast<DWORD>(m_colorCount) * sizeof(RGBQUAD); }
+    WORD ColorCount() const { return HasBlock() ? m_colorCount : 0; }
+    DWORD PaletteBytes() const { return static_cast<DWORD>(ColorCount()) * sizeof(RGBQUAD); }
     DWORD TotalBytes() const { return PaletteBytes() + m_header.biSizeImage + m_header.biSize; }
     bool HasBlock() const { return !m_block.empty(); }
 

@@ -1,0 +1,72 @@
+// For the button tests: a dialog whose behaviour each test scripts, a 32-bit
+// surface of our own that a button paints into, and a crisp font.
+#pragma once
+
+#include "framework/dialog.h"
+#include "framework/gdi.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+// The framework's test dialog; the script runs once it is shown, inside its
+// modal loop, and the dialog ends when the script returns (unless the script
+// asks to stay for posted messages, which then end it with EndSoon).
+class ButtonTestDialog : public CDialog {
+public:
+    ButtonTestDialog();
+    std::function<void(ButtonTestDialog&)> onInit; // create controls here
+    std::function<void(ButtonTestDialog&)> script; // then test them here
+    std::function<bool(WPARAM, LPARAM)> onCommand; // commands of the controls
+    bool stayAfterScript = false;
+    // Ends the dialog once the messages posted before this call are handled.
+    void EndSoon();
+
+    BOOL OnInitDialog() override;
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+};
+
+// A rectangle of pixels, inclusive; empty when right < left.
+struct PixelBounds {
+    int left = 0, top = 0, right = -1, bottom = -1;
+    bool empty() const { return right < left; }
+};
+
+// A top-down 32-bit bitmap in a memory DC, its pixels read as COLORREF.
+class ButtonCanvas {
+public:
+    ButtonCanvas(int width, int height);
+    ButtonCanvas(const ButtonCanvas&) = delete;
+    ButtonCanvas& operator=(const ButtonCanvas&) = delete;
+    ~ButtonCanvas();
+    HDC dc() const { return m_dc.get(); }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void Fill(COLORREF colour);
+    // Has the button paint itself here through its own procedure (WM_PRINTCLIENT,
+    // which sends the parent the owner-draw notification with this DC).
+    void PrintClient(HWND button);
+    COLORREF Pixel(int x, int y) const;
+    // Where pixels of this colour lie within the area, and how many there are.
+    PixelBounds BoundsOf(COLORREF colour, const RECT& area) const;
+    int Count(COLORREF colour) const;
+    std::vector<COLORREF> Pixels() const;
+
+private:
+    int m_width;
+    int m_height;
+    MemoryDC m_dc;
+    UniqueBitmap m_bitmap;
+    HGDIOBJ m_previous = nullptr;
+    const DWORD* m_bits = nullptr;
+};
+
+// A font drawn without smoothing, so that text pixels are exactly the text colour.
+HFONT CreateUnsmoothedFont(int height);
+
+// Runs the thread's messages until the condition holds or the time is up.
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds);
