@@ -1,0 +1,376 @@
+// The label's font, styles, flashing, cursor and click, through real messages.
+#include "label_host.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+LOGFONTA FontOf(HFONT font) {
+    LOGFONTA description{};
+    ::GetObjectA(font, sizeof description, &description);
+    return description;
+}
+
+// What the label shows on screen now, without letting any message run.
+void CaptureWindow(HWND hwnd, Canvas& canvas) {
+    WindowDC window(hwnd);
+    ::BitBlt(canvas.dc(), 0, 0, canvas.width(), canvas.height(), window.get(), 0, 0, SRCCOPY);
+}
+
+TEST(LabelBinding, TakesTheControlsFont) {
+    BoundLabel bound(0, 80, 20, "x");
+    const LOGFONTA& lf = bound.label.GetLogFont();
+    EXPECT_EQ(lf.lfHeight, -16);
+    EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+    EXPECT_EQ(lf.lfQuality, NONANTIALIASED_QUALITY);
+    ASSERT_NE(bound.label.GetFont(), nullptr);
+    EXPECT_NE(bound.label.GetFont(), bound.font.get()); // a font of its own
+    EXPECT_EQ(FontOf(bound.label.GetFont()).lfHeight, -16);
+}
+
+TEST(LabelBinding, StartsFromTheDefaultGuiFontWhenTheControlHasNone) {
+    LabelHost host(0, 80, 20, "x");
+    ASSERT_EQ(::SendMessageA(host.control(), WM_GETFONT, 0, 0), 0);
+    CLabel label;
+    ASSERT_TRUE(label.SubclassWindow(host.control()));
+    const LOGFONTA gui = FontOf(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+    EXPECT_EQ(std::memcmp(&label.GetLogFont(), &gui, sizeof gui), 0);
+    EXPECT_NE(label.GetFont(), nullptr);
+}
+
+TEST(LabelFont, SetFontSizeTakesHeightAndWidthOfThePointSizeOnTheScreen) {
+    WindowDC screen(nullptr);
+    ASSERT_EQ(::GetDeviceCaps(screen.get(), LOGPIXELSY), 96);
+    // Minus the nearest whole number to points × 96 / 72.
+    const struct {
+        int points;
+        LONG height;
+    } cases[] = {{8, -11}, {9, -12}, {10, -13}, {12, -16}, {20, -27}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.points);
+        BoundLabel bound(0, 80, 20, "x");
+        bound.label.SetFontBold(true);
+        bound.label.SetFontSize(c.points);
+        const LOGFONTA& lf = bound.label.GetLogFont();
+        EXPECT_EQ(lf.lfHeight, c.height);
+        EXPECT_EQ(lf.lfWidth, 0);
+        EXPECT_EQ(lf.lfWeight, FW_BOLD); // the rest of the record is kept
+        EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+        EXPECT_EQ(FontOf(bound.label.GetFont()).lfHeight, c.height);
+    }
+}
+
+TEST(LabelFont, EachSetterChangesItsFieldsAndRebuildsTheFont) {
+    BoundLabel bound(0, 80, 20, "x");
+    CLabel& label = bound.label;
+    auto held = [&] { return FontOf(label.GetFont()); };
+
+    label.SetFontBold(true);
+    EXPECT_EQ(label.GetLogFont().lfWeight, FW_BOLD);
+    EXPECT_EQ(held().lfWeight, FW_BOLD);
+    label.SetFontBold(false);
+    EXPECT_EQ(held().lfWeight, FW_NORMAL);
+
+    label.SetFontItalic(true).SetFontUnderline(true);
+    EXPECT_EQ(held().lfItalic, TRUE);
+    EXPECT_EQ(held().lfUnderline, TRUE);
+    label.SetFontItalic(false).SetFontUnderline(false);
+    EXPECT_EQ(held().lfItalic, FALSE);
+    EXPECT_EQ(held().lfUnderline, FALSE);
+
+    label.SetFontName("Courier New", SYMBOL_CHARSET);
+    EXPECT_STREQ(held().lfFaceName, "Courier New");
+    EXPECT_EQ(held().lfCharSet, SYMBOL_CHARSET);
+
+    label.SetRotationAngle(45, false);
+    EXPECT_EQ(held().lfEscapement, 450);
+    EXPECT_EQ(held().lfOrientation, 450);
+    label.SetRotationAngle(-90, true);
+    EXPECT_EQ(held().lfEscapement, -900);
+    label.SetRotationAngle(360 * 1000000 + 30, true); // whole turns dropped, no overflow
+    EXPECT_EQ(held().lfEscapement, 300);
+}
+
+TEST(LabelFont, AFaceNameTooLongForTheRecordIsCutTo31Bytes) {
+    BoundLabel bound(0, 80, 20, "x");
+    const std::string longName(40, 'F');
+    bound.label.SetFontName(longName, ANSI_CHARSET);
+    EXPECT_EQ(std::string(bound.label.GetLogFont().lfFaceName), longName.substr(0, 31));
+    EXPECT_EQ(bound.label.GetLogFont().lfCharSet, ANSI_CHARSET);
+    EXPECT_NE(bound.label.GetFont(), nullptr);
+}
+
+TEST(LabelStyle, EdgeBorderAndLinkAddAndRemoveTheirStyles) {
+    BoundLabel bound(0, 80, 20, "x");
+    HWND control = bound.host.control();
+    auto style = [&] { return static_cast<DWORD>(::GetWindowLongA(control, GWL_STYLE)); };
+    auto exStyle = [&] { return static_cast<DWORD>(::GetWindowLongA(control, GWL_EXSTYLE)); };
+
+    bound.label.SetStaticEdge(true).SetBorder(true).SetLink(true, false);
+    EXPECT_TRUE(exStyle() & WS_EX_STATICEDGE);
+    EXPECT_TRUE(style() & WS_BORDER);
+    EXPECT_TRUE(style() & SS_NOTIFY);
+    // The frame takes its room from the client area.
+    RECT client{};
+    ::GetClientRect(control, &client);
+    EXPECT_LT(client.right, 80);
+
+    bound.label.SetStaticEdge(false).SetBorder(false).SetLink(false, false);
+    EXPECT_FALSE(exStyle() & WS_EX_STATICEDGE);
+    EXPECT_FALSE(style() & WS_BORDER);
+    EXPECT_FALSE(style() & SS_NOTIFY);
+    ::GetClientRect(control, &client);
+    EXPECT_EQ(client.right, 80);
+}
+
+TEST(LabelStyle, AllSettersChainOnTheSameLabel) {
+    BoundLabel bound(0, 80, 20, "x");
+    CLabel& chained = bound.label.SetBackgroundColor(kWhite)
+                          .SetTextColor(kBlack)
+                          .SetText("chained")
+                          .SetFontBold(true)
+                          .SetFontName("Tahoma", DEFAULT_CHARSET)
+                          .SetFontUnderline(false)
+                          .SetFontItalic(false)
+                          .SetFontSize(10)
+                          .SetStaticEdge(false)
+                          .SetBorder(false)
+                          .SetTransparent(false)
+                          .FlashText(false)
+                          .SetFlashMode2(false)
+                          .SetLink(false, false)
+                          .SetHoverCursor(nullptr)
+                          .SetTextEmboss(false, false)
+                          .SetRotationAngle(0, false)
+                          .SetEmbossColor(kWhite);
+    EXPECT_EQ(&chained, &bound.label);
+    char text[32] = {};
+    ::GetWindowTextA(bound.host.control(), text, sizeof text);
+    EXPECT_STREQ(text, "chained");
+}
+
+TEST(LabelStyle, AnUnboundLabelKeepsItsSettingsAndTouchesNoWindow) {
+    CLabel label;
+    label.SetFontBold(true).SetFontSize(8).SetText("nowhere").FlashText(true).SetTransparent(true);
+    EXPECT_EQ(label.GetLogFont().lfWeight, FW_BOLD);
+    EXPECT_EQ(label.GetLogFont().lfHeight, -11);
+    // No thread timer was started in place of the window's.
+    MSG msg;
+    ::Sleep(600);
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE));
+}
+
+TEST(LabelRefresh, SettersRepaintTheWindowAtOnce) {
+    BoundLabel bound(SS_CENTER, 80, 24, "HH", true);
+    Canvas canvas(80, 24, kMagenta);
+    bound.label.SetBackgroundColor(kWhite).SetTextColor(kRed);
+    CaptureWindow(bound.host.control(), canvas);
+    EXPECT_GT(canvas.Count(kRed), 20);
+    bound.label.SetTextColor(kBlue);
+    CaptureWindow(bound.host.control(), canvas);
+    EXPECT_EQ(canvas.Count(kRed), 0);
+    EXPECT_GT(canvas.Count(kBlue), 20);
+}
+
+TEST(LabelFlash, TextHidesInItsSolidBackgroundAndEachTickFlipsThePhase) {
+    BoundLabel bound(0, 80, 24, "HH");
+    bound.label.SetBackgroundColor(kWhite).SetTextColor(kRed).FlashText(true);
+    Canvas canvas(80, 24, kMagenta);
+    auto redShown = [&] {
+        canvas.PaintFrom(bound.host.control());
+        return canvas.Count(kRed);
+    };
+    EXPECT_FALSE(bound.label.IsFlashPhaseOn());
+    EXPECT_EQ(redShown(), 0);
+    EXPECT_EQ(canvas.Count(kWhite), 80 * 24);
+
+    ::SendMessageA(bound.host.control(), WM_TIMER, CLabel::kFlashTimer, 0);
+    EXPECT_TRUE(bound.label.IsFlashPhaseOn());
+    EXPECT_GT(redShown(), 20);
+    ::SendMessageA(bound.host.control(), WM_TIMER, CLabel::kFlashTimer, 0);
+    EXPECT_EQ(redShown(), 0);
+
+    // Stopped in the off phase, the text is drawn normally again.
+    bound.label.FlashText(false);
+    EXPECT_GT(redShown(), 20);
+    EXPECT_FALSE(::KillTimer(bound.host.control(), CLabel::kFlashTimer));
+}
+
+TEST(LabelFlash, OffPhaseTextIsBlackWithoutABackgroundBrush) {
+    const struct {
+        const char* name;
+        void (*setUp)(CLabel&);
+    } cases[] = {
+        {"default background", [](CLabel&) {}},
+        {"gradient", [](CLabel& l) { l.SetBackgroundColor(kWhite, kBlue, true); }},
+        {"solid, then gradient",
+         [](CLabel& l) { l.SetBackgroundColor(kWhite).SetBackgroundColor(kWhite, kBlue, true); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BoundLabel bound(0, 80, 24, "HH");
+        c.setUp(bound.label);
+        bound.label.SetTextColor(kRed).FlashText(true);
+        Canvas canvas(80, 24, kMagenta);
+        canvas.PaintFrom(bound.host.control());
+        EXPECT_EQ(canvas.Count(kRed), 0);
+        EXPECT_GT(canvas.Count(kBlack), 20);
+    }
+}
+
+TEST(LabelFlash, SecondModeSwapsTextAndBackgroundColoursInTheOffPhase) {
+    BoundLabel bound(0, 80, 24, "HH");
+    bound.label.SetBackgroundColor(kWhite).SetTextColor(kRed);
+    Canvas canvas(80, 24, kMagenta);
+    canvas.PaintFrom(bound.host.control());
+    const std::vector<bool> text = canvas.Mask(kRed);
+
+    bound.label.SetFlashMode2(true);
+    canvas.PaintFrom(bound.host.control());
+    EXPECT_EQ(canvas.Mask(kWhite), text);
+    EXPECT_EQ(canvas.Pixel(0, 0), kRed);
+
+    ::SendMessageA(bound.host.control(), WM_TIMER, CLabel::kFlashTimer, 0);
+    canvas.PaintFrom(bound.host.control());
+    EXPECT_EQ(canvas.Mask(kRed), text);
+
+    // Stopping in the off phase leaves the label in its own colours.
+    ::SendMessageA(bound.host.control(), WM_TIMER, CLabel::kFlashTimer, 0);
+    bound.label.SetFlashMode2(false);
+    canvas.PaintFrom(bound.host.control());
+    EXPECT_EQ(canvas.Mask(kRed), text);
+    EXPECT_FALSE(::KillTimer(bound.host.control(), CLabel::kFlashTimer));
+}
+
+TEST(LabelFlash, TheTimerShowsAndHidesTheTextOnScreen) {
+    BoundLabel bound(0, 80, 24, "HH", true);
+    bound.label.SetBackgroundColor(kWhite).SetTextColor(kRed);
+    Canvas canvas(80, 24, kMagenta);
+    for (auto flash : {&CLabel::FlashText, &CLabel::SetFlashMode2}) {
+        (bound.label.*flash)(true);
+        ::RedrawWindow(bound.host.control(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        CaptureWindow(bound.host.control(), canvas);
+        const int offPhaseRed = canvas.Count(kRed);
+        ASSERT_TRUE(PumpUntil([&] { return bound.label.IsFlashPhaseOn(); }, 3000));
+        CaptureWindow(bound.host.control(), canvas);
+        EXPECT_NE(canvas.Count(kRed), offPhaseRed); // repainted by the tick
+        ASSERT_TRUE(PumpUntil([&] { return !bound.label.IsFlashPhaseOn(); }, 3000));
+        (bound.label.*flash)(false);
+    }
+}
+
+TEST(LabelFlash, TheTimerEndsWithTheLabel) {
+    LabelHost host(0, 80, 20, "x");
+    {
+        CLabel label;
+        ASSERT_TRUE(label.SubclassWindow(host.control()));
+        label.FlashText(true);
+    }
+    EXPECT_FALSE(::KillTimer(host.control(), CLabel::kFlashTimer));
+}
+
+TEST(LabelSystemColours, ButtonFaceBrushFollowsAColourChange) {
+    const int element = COLOR_BTNFACE;
+    const COLORREF original = ::GetSysColor(element);
+    struct Restore {
+        int element;
+        COLORREF colour;
+        ~Restore() { ::SetSysColors(1, &element, &colour); }
+    } restore{element, original};
+
+    BoundLabel bound(0, 40, 20, "");
+    const COLORREF changed = RGB(12, 34, 56);
+    ASSERT_TRUE(::SetSysColors(1, &element, &changed));
+    Canvas canvas(40, 20, kMagenta);
+    canvas.PaintFrom(bound.host.control());
+    EXPECT_EQ(canvas.Pixel(5, 5), original); // its brush is the one made at construction
+
+    ::SendMessageA(bound.host.control(), WM_SYSCOLORCHANGE, 0, 0);
+    canvas.PaintFrom(bound.host.control());
+    EXPECT_EQ(canvas.Count(changed), 40 * 20);
+}
+
+// Real mouse input at the centre of the label.
+void MoveTo(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+void Click(HWND hwnd) {
+    MoveTo(hwnd);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+TEST(LabelCursor, HoverCursorIsShownOverTheLabel) {
+    BoundLabel bound(0, 80, 24, "HH", true);
+    HCURSOR hand = ::LoadCursorA(nullptr, IDC_HAND);
+    bound.label.SetLink(true, true).SetHoverCursor(hand);
+    MoveTo(bound.host.control());
+    EXPECT_TRUE(PumpUntil([&] { return ::GetCursor() == hand; }, 2000));
+
+    // Without one, the control's own handling sets its class cursor.
+    bound.label.SetHoverCursor(nullptr);
+    ::SetCursor(hand);
+    ::SendMessageA(bound.host.control(), WM_SETCURSOR,
+                   reinterpret_cast<WPARAM>(bound.host.control()),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST(LabelClick, WithoutNotifyStyleTheClickGoesThroughToTheParent) {
+    BoundLabel bound(0, 80, 24, "HH", true);
+    bound.label.SetLink(false, true);
+    Click(bound.host.control());
+    EXPECT_TRUE(PumpUntil([&] { return bound.host.parentClicks > 0; }, 2000));
+    EXPECT_TRUE(bound.host.notifications.empty());
+}
+
+TEST(LabelClick, WithTheNotifyFlagTheParentGetsTheLabelsNotification) {
+    BoundLabel bound(0, 80, 24, "HH", true);
+    bound.label.SetLink(true, true);
+    Click(bound.host.control());
+    ASSERT_TRUE(PumpUntil([&] { return !bound.host.notifications.empty(); }, 2000));
+    ASSERT_EQ(bound.host.notifications.size(), 1u);
+    const NMHDR& header = bound.host.notifications[0];
+    EXPECT_EQ(header.code, 0x8200u);
+    EXPECT_EQ(header.idFrom, static_cast<UINT_PTR>(LabelHost::kControlId));
+    EXPECT_EQ(header.hwndFrom, bound.host.control());
+    EXPECT_EQ(bound.host.notifyIds[0], static_cast<WPARAM>(LabelHost::kControlId));
+    EXPECT_EQ(bound.host.parentClicks, 0);
+}
+
+TEST(LabelClick, WithoutTheNotifyFlagTheShellOpensTheLabelsText) {
+    char temp[MAX_PATH] = {};
+    ASSERT_GT(::GetTempPathA(sizeof temp, temp), 0u);
+    const std::string script = std::string(temp) + "label_click_opens.bat";
+    const std::string marker = std::string(temp) + "label_click_opened.txt";
+    ::DeleteFileA(marker.c_str());
+    WriteFileBytes(script, "@echo opened>\"" + marker + "\"\r\n");
+
+    BoundLabel bound(0, 80, 24, script, true);
+    bound.label.SetLink(true, false);
+    Click(bound.host.control());
+    const bool opened = PumpUntil(
+        [&] { return ::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
+    ::DeleteFileA(script.c_str());
+    ::DeleteFileA(marker.c_str());
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(bound.host.notifications.empty());
+}
+
+} // namespace
