@@ -62,9 +62,9 @@ CLabel& CLabel::SetTextColor(COLORREF colour) {
 }
 
 CLabel& CLabel::SetText(const std::string& text) {
+    // The window-text message repaints the label (see OnMessage).
     if (m_hWnd)
         SetWindowText(text);
-    Refresh();
     return *this;
 }
 

@@ -47,6 +47,12 @@ bool CLabel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) 
         OnPaint(reinterpret_cast<HDC>(wParam));
         result = 0;
         return true;
+    case WM_SETTEXT:
+    case WM_ENABLE:
+        // The standard control draws its own look at once on these: put ours back.
+        result = Default();
+        Refresh();
+        return true;
     default:
         return CStatic::OnMessage(msg, wParam, lParam, result);
     }

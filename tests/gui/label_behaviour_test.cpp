@@ -182,6 +182,27 @@ TEST(LabelRefresh, SettersRepaintTheWindowAtOnce) {
     EXPECT_GT(canvas.Count(kBlue), 20);
 }
 
+TEST(LabelRefresh, PlainTextAndEnableChangesKeepTheLabelsLook) {
+    BoundLabel bound(0, 80, 24, "HH", true);
+    bound.label.SetBackgroundColor(kBlue).SetTextColor(kRed);
+    Canvas canvas(80, 24, kMagenta);
+    const struct {
+        const char* name;
+        void (*change)(HWND);
+    } changes[] = {
+        {"window text", [](HWND hwnd) { ::SetWindowTextA(hwnd, "XXX"); }},
+        {"disabled", [](HWND hwnd) { ::EnableWindow(hwnd, FALSE); }},
+        {"enabled", [](HWND hwnd) { ::EnableWindow(hwnd, TRUE); }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.name);
+        c.change(bound.host.control());
+        CaptureWindow(bound.host.control(), canvas);
+        EXPECT_GT(canvas.Count(kRed), 20);
+        EXPECT_EQ(canvas.Count(kBlue) + canvas.Count(kRed), 80 * 24);
+    }
+}
+
 TEST(LabelFlash, TextHidesInItsSolidBackgroundAndEachTickFlipsThePhase) {
     BoundLabel bound(0, 80, 24, "HH");
     bound.label.SetBackgroundColor(kWhite).SetTextColor(kRed).FlashText(true);
