@@ -12,11 +12,14 @@
 
 namespace {
 
+// Everything an effect needs, held by value: each effect works on a local copy
+// so that the compiler can keep it in registers (the pixel stores are bytes,
+// which could alias anything reached through a reference).
 struct Shading {
-    const IndexImage& image;
+    IndexImage image;
     int g;               // granularity
     DrawDivider divider; // draw / G
-    CrtRandom& random;
+    CrtRandom random;
 
     int Width() const { return image.width; }
     int Height() const { return image.height; }
@@ -46,15 +49,18 @@ SteppedQuotient ColumnPosition(int width) {
     return SteppedQuotient(std::int64_t(width) * 255, -255, width);
 }
 
-void ShadeGrain(Shading& s) {
+void ShadeGrain(Shading& shared) {
+    Shading s = shared;
     for (int r = 0; r < s.Height(); ++r) {
         std::uint8_t* line = s.Line(r);
         for (int x = 0; x < s.Width(); ++x)
             line[x] = Byte(s.Grain() + 128);
     }
+    shared.random = s.random;
 }
 
-void ShadeDiagonal(Shading& s) {
+void ShadeDiagonal(Shading& shared) {
+    Shading s = shared;
     const int a = (255 - 2 * s.g) / 2;
     const SteppedQuotient columnStart(std::int64_t(a) * s.Width(), -a, s.Width());
     SteppedQuotient lineTerm(0, a, s.Height());
@@ -65,9 +71,11 @@ void ShadeDiagonal(Shading& s) {
         for (int x = 0; x < s.Width(); ++x, column.Advance())
             line[x] = Byte(column.Value() + base + s.Grain());
     }
+    shared.random = s.random;
 }
 
-void ShadeRows(Shading& s) {
+void ShadeRows(Shading& shared) {
+    Shading s = shared;
     const int d = 255 - 2 * s.g;
     SteppedQuotient lineTerm(0, d, s.Height());
     for (int r = 0; r < s.Height(); ++r, lineTerm.Advance()) {
@@ -76,6 +84,7 @@ void ShadeRows(Shading& s) {
         for (int x = 0; x < s.Width(); ++x)
             line[x] = Byte(value + s.Grain());
     }
+    shared.random = s.random;
 }
 
 // Column order: columns left to right, each from the bottom line up.
@@ -88,7 +97,8 @@ template <class ColumnValue> void ShadeByColumn(Shading& s, ColumnValue columnVa
     }
 }
 
-void ShadeColumns(Shading& s) {
+void ShadeColumns(Shading& shared) {
+    Shading s = shared;
     const int d = 255 - 2 * s.g;
     SteppedQuotient columnTerm(std::int64_t(d) * s.Width(), -d, s.Width());
     ShadeByColumn(s, [&](int) {
@@ -96,13 +106,15 @@ void ShadeColumns(Shading& s) {
         columnTerm.Advance();
         return value;
     });
+    shared.random = s.random;
 }
 
 int CurveValue(int t, int g) {
     return (Cube(t) * (128 - g)) / 128 + 128;
 }
 
-void ShadeRowCurve(Shading& s) {
+void ShadeRowCurve(Shading& shared) {
+    Shading s = shared;
     SteppedQuotient position = LinePosition(s.Height());
     for (int r = 0; r < s.Height(); ++r, position.Advance()) {
         std::uint8_t* line = s.Line(r);
@@ -110,18 +122,22 @@ void ShadeRowCurve(Shading& s) {
         for (int x = 0; x < s.Width(); ++x)
             line[x] = Byte(value + s.Grain());
     }
+    shared.random = s.random;
 }
 
-void ShadeColumnCurve(Shading& s) {
+void ShadeColumnCurve(Shading& shared) {
+    Shading s = shared;
     SteppedQuotient position = ColumnPosition(s.Width());
     ShadeByColumn(s, [&](int) {
         const int value = CurveValue(static_cast<int>(position.Value()) - 127, s.g);
         position.Advance();
         return value;
     });
+    shared.random = s.random;
 }
 
-void ShadeCushion(Shading& s) {
+void ShadeCushion(Shading& shared) {
+    Shading s = shared;
     // Positions run -127 ... 128, so cubes and their clamped sums come from tables.
     constexpr int kLowT = -127;
     std::array<int, 256> cubes{};
@@ -150,9 +166,11 @@ void ShadeCushion(Shading& s) {
             line[x] = Byte(values[std::size_t(sum)] + s.Grain());
         }
     }
+    shared.random = s.random;
 }
 
-void ShadeBevel(Shading& s) {
+void ShadeBevel(Shading& shared) {
+    Shading s = shared;
     const int width = s.Width();
     const int height = s.Height();
     // Pass 1: a flat row-to-row curve with grain.
@@ -192,9 +210,11 @@ void ShadeBevel(Shading& s) {
                 line[x] = Byte(rise.Value() + s.g + s.Grain());
         }
     }
+    shared.random = s.random;
 }
 
-void ShadeScratches(Shading& s) {
+void ShadeScratches(Shading& shared) {
+    Shading s = shared;
     const int width = s.Width();
     const int height = s.Height();
     std::memset(s.image.pixels, 0, s.image.stride * std::size_t(height));
@@ -233,6 +253,7 @@ void ShadeScratches(Shading& s) {
         for (int x = 0; x < width; ++x, column.Advance())
             line[x] = Byte(line[x] + column.Value() + base + s.Draw());
     }
+    shared.random = s.random;
 }
 
 } // namespace
@@ -245,11 +266,10 @@ void ShadeIndexImage(const IndexImage& image, std::uint32_t effect, std::uint8_t
     // still clear what bytes it has.
     if ((image.width == 0 || image.height == 0) && effect != SHADE_SCRATCHES)
         return;
-    // A local generator keeps the state in a register; it is handed back below.
-    CrtRandom local = random;
     const int g = granularity;
     Shading s{image, g,
-              DrawDivider(static_cast<std::uint32_t>(CrtRandom::kMax / std::max(1, 2 * g))), local};
+              DrawDivider(static_cast<std::uint32_t>(CrtRandom::kMax / std::max(1, 2 * g))),
+              random};
     switch (effect) {
     case SHADE_DIAGONAL:
         ShadeDiagonal(s);
@@ -279,5 +299,5 @@ void ShadeIndexImage(const IndexImage& image, std::uint32_t effect, std::uint8_t
         ShadeGrain(s);
         break;
     }
-    random = local;
+    random = s.random;
 }
