@@ -30,8 +30,8 @@ void CShadeButtonST::ApplyShading(DWORD effect, BYTE granularity, BYTE highlight
 
 void CShadeButtonST::PaintBackground(HDC dc, const RECT& rect) {
     const bool pressed = m_pressed != 0;
-    if (!m_normalImage.HasBlock()) {
-        // Not shaded (yet): the plain face of the base button.
+    if (!m_normalImage.HasBlock() || m_normalImage.Width() == 0 || m_normalImage.Height() == 0) {
+        // Not shaded (yet), or shaded before it had a size: the base button's plain face.
         CButtonST::PaintBackground(dc, rect);
         return;
     }
