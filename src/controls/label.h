@@ -33,9 +33,9 @@ public:
     virtual CLabel& SetStaticEdge(bool edge);
     virtual CLabel& SetBorder(bool border);
     virtual CLabel& SetTransparent(bool transparent);
-    // Text shown and hidden every 500 ms.
+    // Text hidden, then shown, by turns every 500 ms.
     virtual CLabel& FlashText(bool flash);
-    // Text and background shown in swapped colours every other 500 ms.
+    // Text and background swap colours every other 500 ms; stopping restores them.
     virtual CLabel& SetFlashMode2(bool flash);
     // With link, clicks reach the label; notifyParent sends them to the parent
     // instead of opening the label's text through the shell.
