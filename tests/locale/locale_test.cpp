@@ -4,6 +4,7 @@
 #include "app/launcher_app.h"
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
+#include "controls/label.h"
 
 #include <windows.h>
 
@@ -63,6 +64,17 @@ TEST(CodePage932, EscapeNeverStartsInsideADoubleByteCharacter) {
     WriteSetupIni("[JA]\nIDS_TEXT=\x95\x5Cn\\n\x95\x5C\n");
     EXPECT_EQ(ReadIniString("JA", "IDS_TEXT"), "\x95\x5Cn\n\x95\x5C");
     ::DeleteFileA(SetupIniPath().c_str());
+}
+
+TEST(CodePage932, LabelFaceNameIsCutBetweenCharacters) {
+    ASSERT_EQ(::GetACP(), 932u);
+    CLabel label;
+    // 30 bytes and a double-byte character make 32: the whole character goes.
+    label.SetFontName(std::string(30, 'a') + "\x82\xA0", SHIFTJIS_CHARSET);
+    EXPECT_EQ(std::string(label.GetLogFont().lfFaceName), std::string(30, 'a'));
+    // 29 bytes and the character make 31: it fits.
+    label.SetFontName(std::string(29, 'a') + "\x82\xA0" + "b", SHIFTJIS_CHARSET);
+    EXPECT_EQ(std::string(label.GetLogFont().lfFaceName), std::string(29, 'a') + "\x82\xA0");
 }
 
 TEST(ProgramFolder, IsFoundAndReadFromWhereverTheProgramLies) {
