@@ -6,7 +6,9 @@
 #include "controls/shade_button_st.h"
 #include "framework/gdi.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -19,7 +21,6 @@ constexpr int kButtonWidth = 150;
 constexpr int kButtonHeight = 28;
 constexpr int kButtonPitch = 36;
 constexpr int kLabelsLeft = 340;
-constexpr int kLabelWidth = kWidth - kLabelsLeft - kMargin;
 constexpr int kLabelGap = 6;
 constexpr char kHostClass[] = "ControlGallery";
 
@@ -41,6 +42,7 @@ struct LabelLook {
     DWORD style;
     int height;
     void (*setUp)(CLabel&);
+    bool overPattern = false; // the window paints a pattern beneath it
 };
 
 const LabelLook kLabelLooks[] = {
@@ -68,7 +70,8 @@ const LabelLook kLabelLooks[] = {
     {"Transparent, over a pattern", SS_CENTER | SS_CENTERIMAGE, 30,
      [](CLabel& l) {
          l.SetTextColor(RGB(0, 0, 0)).SetFontSize(10).SetFontBold(true).SetTransparent(true);
-     }},
+     },
+     true},
     {"http://www.example.com/", SS_LEFT | SS_CENTERIMAGE, 22,
      [](CLabel& l) {
          l.SetTextColor(RGB(0, 0, 220)).SetFontUnderline(true);
@@ -149,13 +152,17 @@ private:
     }
     void PaintBackground(HDC dc) const;
     CLabel& AddLabel(const char* text, DWORD style, const RECT& rect);
-    void AddButton(const Effect& effect, int x, int y);
+    void AddButton(const Effect& effect, int x, int y, bool hovered);
     void RenderLabel(HDC dc, HWND label) const;
     void RenderButton(HDC dc, HWND button) const;
 
     GdiObject<HFONT> m_buttonFont;
     GdiObject<HFONT> m_dialogFont;
-    std::vector<std::unique_ptr<CShadeButtonST>> m_buttons; // at rest, under the mouse, ...
+    struct ShownButton {
+        std::unique_ptr<CShadeButtonST> button;
+        bool hovered; // shown with the mouse over it
+    };
+    std::vector<ShownButton> m_buttons;
     std::vector<std::unique_ptr<CLabel>> m_labels;
     RECT m_patternArea{};
     int m_height = 0;
@@ -169,7 +176,8 @@ bool GalleryWindow::Create() {
     wc.lpszClassName = kHostClass;
     ::RegisterClassA(&wc);
 
-    int buttonsBottom = kMargin + kHeaderHeight + kMargin + kButtonPitch * 9;
+    const int buttonsBottom =
+        kMargin + kHeaderHeight + kMargin + kButtonPitch * static_cast<int>(std::size(kEffects));
     int labelsBottom = kMargin + kHeaderHeight + kMargin;
     for (const LabelLook& look : kLabelLooks)
         labelsBottom += look.height + kLabelGap;
@@ -191,15 +199,15 @@ bool GalleryWindow::Create() {
 
     int y = kMargin + kHeaderHeight + kMargin;
     for (const Effect& effect : kEffects) {
-        AddButton(effect, kMargin, y);
-        AddButton(effect, kMargin + kButtonWidth + kMargin, y);
+        AddButton(effect, kMargin, y, false);
+        AddButton(effect, kMargin + kButtonWidth + kMargin, y, true);
         y += kButtonPitch;
     }
     y = kMargin + kHeaderHeight + kMargin;
     for (const LabelLook& look : kLabelLooks) {
         const RECT rect{kLabelsLeft, y, kWidth - kMargin, y + look.height};
-        if (look.setUp == kLabelLooks[4].setUp)
-            m_patternArea = rect; // the transparent one shows what lies beneath
+        if (look.overPattern)
+            m_patternArea = rect;
         look.setUp(AddLabel(look.text, look.style, rect));
         y += look.height + kLabelGap;
     }
@@ -216,7 +224,7 @@ CLabel& GalleryWindow::AddLabel(const char* text, DWORD style, const RECT& rect)
     return *m_labels.back();
 }
 
-void GalleryWindow::AddButton(const Effect& effect, int x, int y) {
+void GalleryWindow::AddButton(const Effect& effect, int x, int y, bool hovered) {
     auto button = std::make_unique<CShadeButtonST>();
     const int id = 100 + static_cast<int>(m_buttons.size());
     if (!button->Create(effect.name, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
@@ -225,7 +233,7 @@ void GalleryWindow::AddButton(const Effect& effect, int x, int y) {
     // The forms' own settings: granularity 8, highlight 10 %, no colouring.
     button->ApplyShading(effect.id, 8, 10, 0, 0);
     button->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.get()), TRUE);
-    m_buttons.push_back(std::move(button));
+    m_buttons.push_back({std::move(button), hovered});
 }
 
 void GalleryWindow::PaintBackground(HDC dc) const {
@@ -294,10 +302,9 @@ void GalleryWindow::Render(HDC dc) {
     PaintBackground(dc);
     for (const auto& label : m_labels)
         RenderLabel(dc, label->m_hWnd);
-    for (size_t i = 0; i < m_buttons.size(); ++i) {
-        CShadeButtonST& button = *m_buttons[i];
-        const bool hovered = i % 2 == 1; // the second of each pair
-        if (hovered) {
+    for (const ShownButton& shown : m_buttons) {
+        CShadeButtonST& button = *shown.button;
+        if (shown.hovered) {
             // Where the system would report the mouse: over the button's centre.
             RECT rect{};
             ::GetClientRect(button.m_hWnd, &rect);
@@ -308,10 +315,10 @@ void GalleryWindow::Render(HDC dc) {
             button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
         }
         RenderButton(dc, button.m_hWnd);
-        if (hovered) {
+        if (shown.hovered) {
             if (!button.IsHovering())
-                std::fprintf(stderr, "gallery: button %u did not take the hover look\n",
-                             static_cast<unsigned>(i));
+                std::fprintf(stderr, "gallery: %s did not take the hover look\n",
+                             button.GetWindowText().c_str());
             button.SendMessage(WM_MOUSELEAVE);
         }
     }
