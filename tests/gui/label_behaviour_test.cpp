@@ -185,6 +185,21 @@ TEST(LabelRefresh, SettersRepaintTheWindowAtOnce) {
     EXPECT_GT(canvas.Count(kBlue), 20);
 }
 
+TEST(LabelRefresh, ATransparentLabelShowsItsParentRepaintedBeneath) {
+    BoundLabel bound(0, 80, 24, "HH", true);
+    bound.label.SetTextColor(kRed);
+    Canvas canvas(80, 24, kMagenta);
+    CaptureWindow(bound.host.control(), canvas);
+    ASSERT_GT(canvas.Count(::GetSysColor(COLOR_BTNFACE)), 80 * 24 / 2);
+
+    // The label's own face is gone at once: the parent's background replaces it.
+    bound.label.SetTransparent(true);
+    CaptureWindow(bound.host.control(), canvas);
+    const int ink = canvas.Count(kRed);
+    EXPECT_GT(ink, 20);
+    EXPECT_EQ(canvas.Count(::GetSysColor(COLOR_WINDOW)), 80 * 24 - ink);
+}
+
 TEST(LabelRefresh, PlainTextAndEnableChangesKeepTheLabelsLook) {
     BoundLabel bound(0, 80, 24, "HH", true);
     bound.label.SetBackgroundColor(kBlue).SetTextColor(kRed);
