@@ -10,6 +10,12 @@
 #include <string>
 #include <vector>
 
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kMagenta = RGB(255, 0, 255); // what lay beneath, never drawn by a label
+
 class LabelHost {
 public:
     static constexpr int kControlId = 3001;

@@ -8,11 +8,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kMagenta = RGB(255, 0, 255); // what lay beneath, never drawn by a label
 constexpr COLORREF kFrom = RGB(10, 200, 30);
 constexpr COLORREF kTo = RGB(250, 20, 130);
 
