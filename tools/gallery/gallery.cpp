@@ -62,10 +62,10 @@ const LabelLook kLabelLooks[] = {
          l.SetFontName("Tahoma", ANSI_CHARSET).SetFontSize(16).SetFontBold(true);
          l.SetEmbossColor(RGB(255, 255, 255)).SetTextEmboss(true, true);
      }},
-    {"Turned 15\xB0", SS_LEFT, 52,
+    {"Turned 10\xB0", SS_LEFT, 60,
      [](CLabel& l) {
          l.SetBackgroundColor(RGB(255, 250, 235)).SetTextColor(RGB(150, 0, 0));
-         l.SetFontSize(12).SetRotationAngle(15, true);
+         l.SetFontSize(12).SetRotationAngle(10, true);
      }},
     {"Transparent, over a pattern", SS_CENTER | SS_CENTERIMAGE, 30,
      [](CLabel& l) {
