@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
+#include "forms/subform_dlg.h"
 #include "framework/dll_safety.h"
 
 #include <windows.h>
@@ -89,5 +90,13 @@ BOOL CLauncherApp::InitInstance() {
     ReadSettings();
     TakeLanguageArgument(FirstCommandLineArgument());
     ResolveLanguage();
+
+    // The first form; when its modal run ends, the program ends.
+    {
+        CSubformDlg form(m_language, m_langId, m_installLang, "main", nullptr);
+        m_pMainWnd = &form;
+        form.DoModal();
+        m_pMainWnd = nullptr;
+    }
     return FALSE;
 }

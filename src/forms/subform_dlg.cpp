@@ -1,0 +1,162 @@
+#include "forms/subform_dlg.h"
+
+#include "app/face_name.h"
+#include "app/launcher_app.h"
+#include "app/program_folder.h"
+#include "app/setup_ini.h"
+#include "app/system_code_page.h"
+#include "framework/app.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr const char* kDefaultVersionFace = "Eras Medium ITC";
+// 11 points at 96 dots per inch, as a character height.
+constexpr LONG kVersionFontHeight = -15;
+constexpr LONG kButtonFontHeight = 13;
+constexpr LONG kButtonFontWeight = 500;
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+constexpr BYTE kShadeGranularity = 8;
+constexpr BYTE kShadeHighlight = 10;
+
+// The dialog's own font, else the stock GUI font, else the variable ANSI font.
+HFONT BaseFont(HWND dialog) {
+    if (HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0)))
+        return font;
+    if (HGDIOBJ font = ::GetStockObject(DEFAULT_GUI_FONT))
+        return static_cast<HFONT>(font);
+    return static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
+}
+
+} // namespace
+
+CSubformDlg::CSubformDlg(const std::string& language, const std::string& langId,
+                         const std::string& installLang, const std::string& formName, CWnd* parent)
+    : CBDialog(IDD_SUBFORM, parent),
+      // The program's icon for the task bar and the task switcher; shared, never destroyed.
+      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_installLang(installLang), m_language(language), m_langId(langId), m_formName(formName) {}
+
+CSubformDlg::~CSubformDlg() {
+    // Fonts go before the buttons that used them; the windows are gone by now.
+    m_versionTextFont.DeleteObject();
+    for (int i = 0; i < m_buttonCount; ++i)
+        m_buttonFonts[i].DeleteObject();
+}
+
+BOOL CSubformDlg::OnInitDialog() {
+    CBDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    ModifyStyleEx(WS_EX_APPWINDOW, 0);
+
+    const CLauncherApp& app = GetLauncherApp();
+    if (LoadPicture(JoinPath(GetProgramFolder(), app.m_imageFile)) != 0) {
+        AppMessageBox(kPictureLoadFailure, MB_OK | MB_ICONEXCLAMATION);
+        // Ends every form at once, nested ones too: without its picture the
+        // launcher has nothing to show.
+        ::ExitProcess(0);
+    }
+    CreateVersionFont();
+    CreateButtons();
+    ::MoveWindow(m_hWnd, 0, 0, GetPictureWidth(), GetPictureHeight(), TRUE);
+    CenterWindow();
+    SetWindowText(app.m_productName);
+    return TRUE;
+}
+
+void CSubformDlg::CreateVersionFont() {
+    LOGFONTA description{};
+    description.lfHeight = kVersionFontHeight;
+    description.lfWeight = FW_NORMAL;
+    description.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    description.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
+    const std::string& face = GetLauncherApp().m_versionFont;
+    CopyFaceName(description.lfFaceName, face.empty() ? kDefaultVersionFace : face,
+                 CurrentLeadBytes());
+    m_versionTextFont.Attach(::CreateFontIndirectA(&description));
+}
+
+void CSubformDlg::CreateButtons() {
+    const HFONT baseFont = BaseFont(m_hWnd);
+    m_buttonCount = ButtonsToBuild(ReadIniInt(m_formName, "buttonCount", 5));
+    for (int number = 1; number <= m_buttonCount; ++number) {
+        CShadeButtonST& button = m_buttons[number - 1];
+        CFont& font = m_buttonFonts[number - 1];
+        const std::string section = ButtonSectionName(m_formName, number);
+
+        const std::string label = ReadIniValue(section, "label");
+        const std::string caption = ReadIniString(m_language, label);
+        const std::string url = ReadIniValue(section, "url");
+        const std::string args = ReadIniValue(section, "args");
+        const std::string action = ReadIniValue(section, "action");
+        const std::string face = ReadIniValue(section, "font");
+        const PixelRect bounds =
+            ButtonRectangle(ReadIniInt(section, "x", 0), ReadIniInt(section, "y", 0),
+                            ReadIniInt(section, "width", 0), ReadIniInt(section, "height", 0));
+
+        LOGFONTA description{};
+        ::GetObjectA(baseFont, sizeof description, &description);
+        description.lfHeight = kButtonFontHeight;
+        description.lfWeight = kButtonFontWeight;
+        // A face too long for the record is cut, never written past it.
+        CopyFaceName(description.lfFaceName, face, CurrentLeadBytes());
+        font.CreateFontIndirect(description);
+
+        const RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+        if (!button.Create(caption.c_str(), kButtonStyle, rect, this, ButtonCommandId(number)))
+            continue;
+        button.ApplyShading(SHADE_BEVEL, kShadeGranularity, kShadeHighlight, 0, 0);
+        button.SetAction(action);
+        button.SetUrl(url);
+        button.SetArgs(args);
+        button.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    }
+}
+
+bool CSubformDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_PAINT:
+        OnPaint();
+        result = 0;
+        return true;
+    case WM_QUERYDRAGICON:
+        // The icon shown while the minimised window is dragged.
+        result = reinterpret_cast<LRESULT>(m_hIcon);
+        return true;
+    default:
+        return CBDialog::OnMessage(msg, wParam, lParam, result);
+    }
+}
+
+void CSubformDlg::OnPaint() {
+    PaintScope paint(m_hWnd);
+    if (!::IsIconic(m_hWnd)) {
+        PaintVersionText(paint.dc());
+        return;
+    }
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.dc()));
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    if (m_hIcon)
+        ::DrawIcon(paint.dc(), x, y, m_hIcon);
+}
+
+void CSubformDlg::PaintVersionText(HDC dc) {
+    const CLauncherApp& app = GetLauncherApp();
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    const PixelRect bounds =
+        VersionTextRectangle(app.m_versionX, app.m_versionY, client.right, client.bottom);
+    RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = ::SetTextColor(dc, RGB(255, 255, 255));
+    {
+        SelectScope font(dc, m_versionTextFont.GetSafeHandle());
+        ::DrawTextA(dc, app.m_versionNumber.c_str(), -1, &rect, 0);
+    }
+    ::SetTextColor(dc, oldColour);
+    ::SetBkMode(dc, oldMode);
+}

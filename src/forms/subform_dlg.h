@@ -1,0 +1,47 @@
+// A form: one page of the launcher, built from its section of Setup.ini on the
+// skinned base dialog: the picture as the whole window, the version text and up
+// to ten shaded buttons.
+#pragma once
+
+#include "controls/shade_button_st.h"
+#include "forms/b_dialog.h"
+#include "forms/form_layout.h"
+#include "framework/gdi.h"
+
+#include <string>
+
+class CSubformDlg : public CBDialog {
+public:
+    // Texts are copied. The form's section names its buttons in Setup.ini.
+    CSubformDlg(const std::string& language, const std::string& langId,
+                const std::string& installLang, const std::string& formName, CWnd* parent);
+    ~CSubformDlg() override;
+
+    // Called when the window exists: loads the picture (ending the program when
+    // it cannot), builds the fonts and buttons, sizes the window to the picture
+    // and centres it.
+    BOOL OnInitDialog() override;
+    // Builds the buttons of the form's section, at most one per slot.
+    void CreateButtons();
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Called for WM_PAINT: the minimised icon, or the version text over the picture.
+    void OnPaint();
+    // Draws [main] versionNumber in white, transparent, into its rectangle.
+    void PaintVersionText(HDC dc);
+    void CreateVersionFont();
+
+    HICON m_hIcon = nullptr;
+    CFont m_versionTextFont;
+    std::string m_installLang;
+    std::string m_language;
+    std::string m_langId;
+    std::string m_formName;
+    CFont m_buttonFonts[kButtonSlots];
+    int m_buttonCount = 0; // buttons built, never more than the slots
+    CShadeButtonST m_buttons[kButtonSlots];
+};
+
+// The one fixed text of the launcher: the picture of a form could not be loaded.
+constexpr const char* kPictureLoadFailure = "Failed to load the image for the Launcher.";

@@ -1,0 +1,476 @@
+#include "app/launcher_app.h"
+#include "app/program_folder.h"
+#include "forms/subform_dlg.h"
+#include "picture_files.h"
+#include "res/resource.h"
+#include "test_support.h"
+#include "test_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr UINT kCheckWhileShown = WM_APP + 7;
+constexpr int kPictureWidth = 200;
+constexpr int kPictureHeight = 120;
+constexpr std::uint32_t kPictureColour = 0x204080;
+constexpr const char* kPictureName = "form_test_picture.bmp";
+
+// A form that runs given checks once it is shown, then ends as Escape would.
+class FormUnderTest : public CSubformDlg {
+public:
+    explicit FormUnderTest(const std::string& form = "main", const std::string& language = "EN")
+        : CSubformDlg(language, "1033", "English", form, nullptr) {}
+
+    std::function<void(FormUnderTest&)> whileShown;
+
+    CShadeButtonST& Button(int slot) { return m_buttons[slot]; }
+    const CFont& ButtonFont(int slot) const { return m_buttonFonts[slot]; }
+    const CFont& VersionFont() const { return m_versionTextFont; }
+    int ButtonCount() const { return m_buttonCount; }
+    HICON Icon() const { return m_hIcon; }
+    void PaintVersionTextInto(HDC dc) { PaintVersionText(dc); }
+
+    BOOL OnInitDialog() override {
+        const BOOL focus = CSubformDlg::OnInitDialog();
+        ::PostMessageA(m_hWnd, kCheckWhileShown, 0, 0);
+        return focus;
+    }
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (msg != kCheckWhileShown)
+            return CSubformDlg::OnMessage(msg, wParam, lParam, result);
+        if (whileShown)
+            whileShown(*this);
+        ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    }
+};
+
+// The application's [main] settings, a picture beside the test program and Setup.ini.
+class FormTest : public testing::Test {
+protected:
+    FormTest()
+        : m_picture(kPictureName,
+                    Bmp24(kPictureWidth, kPictureHeight,
+                          Pixels(kPictureWidth * kPictureHeight, 0xFF000000 | kPictureColour))) {
+        m_app.m_imageFile = kPictureName;
+        m_app.m_productName = "Product Setup";
+        m_app.m_versionNumber = "Version 2.0";
+        m_app.m_versionX = 20;
+        m_app.m_versionY = 30;
+    }
+
+    // Runs the form on this Setup.ini; returns its modal result.
+    INT_PTR Run(FormUnderTest& form, const std::string& ini,
+                std::function<void(FormUnderTest&)> checks) {
+        ScopedSetupIni setup(ini);
+        form.whileShown = std::move(checks);
+        return form.DoModal();
+    }
+
+    CLauncherApp m_app;
+    ScopedPictureFile m_picture;
+};
+
+RECT RectInParent(HWND child) {
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+LOGFONTA FontOf(HFONT font) {
+    LOGFONTA description{};
+    ::GetObjectA(font, sizeof description, &description);
+    return description;
+}
+
+// Which of the identifiers 10000 to 10011 name a child of the form.
+std::string ButtonIdsPresent(HWND form) {
+    std::string present;
+    for (int id = ButtonCommandId(1); id <= ButtonCommandId(12); ++id)
+        present += ::GetDlgItem(form, id) ? '1' : '0';
+    return present;
+}
+
+TEST_F(FormTest, WindowIsThePictureCentredTitledAndLeftOutOfTheAppWindows) {
+    FormUnderTest form;
+    bool checked = false;
+    const INT_PTR result = Run(form, "[main]\nbuttonCount=0\n", [&](FormUnderTest& f) {
+        checked = true;
+        RECT window{};
+        ::GetWindowRect(f.m_hWnd, &window);
+        EXPECT_EQ(window.right - window.left, kPictureWidth);
+        EXPECT_EQ(window.bottom - window.top, kPictureHeight);
+        RECT client{};
+        ::GetClientRect(f.m_hWnd, &client);
+        EXPECT_EQ(client.right, kPictureWidth);
+        EXPECT_EQ(client.bottom, kPictureHeight);
+        EXPECT_EQ(f.GetPictureWidth(), kPictureWidth);
+
+        // Centred on the work area, as there is no owner.
+        ASSERT_EQ(::GetWindow(f.m_hWnd, GW_OWNER), nullptr);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ::GetMonitorInfoA(::MonitorFromWindow(f.m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& area = monitor.rcWork;
+        EXPECT_EQ(window.left, (area.left + area.right) / 2 - kPictureWidth / 2);
+        EXPECT_EQ(window.top, (area.top + area.bottom) / 2 - kPictureHeight / 2);
+
+        EXPECT_EQ(f.GetWindowText(), "Product Setup");
+        EXPECT_EQ(f.GetExStyle() & WS_EX_APPWINDOW, 0u);
+        EXPECT_NE(f.GetStyle() & WS_POPUP, 0u);
+        EXPECT_NE(f.GetStyle() & WS_VISIBLE, 0u);
+        EXPECT_EQ(f.GetStyle() & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), 0u);
+    });
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(form.m_hWnd, nullptr);
+}
+
+TEST_F(FormTest, FormShowsTheProgramsIcon) {
+    const HICON programIcon =
+        ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_NE(programIcon, nullptr);
+    FormUnderTest form;
+    Run(form, "[main]\nbuttonCount=0\n", [&](FormUnderTest& f) {
+        EXPECT_EQ(f.Icon(), programIcon);
+        EXPECT_EQ(f.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(programIcon));
+        EXPECT_EQ(f.SendMessage(WM_GETICON, ICON_SMALL), reinterpret_cast<LRESULT>(programIcon));
+        EXPECT_EQ(f.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
+    });
+}
+
+TEST_F(FormTest, ButtonsAreBuiltFromTheirSectionsWithCaptionsInTheFormsLanguage) {
+    const std::string ini = "[main]\nbuttonCount=3\n"
+                            "[main.button1]\nlabel=IDS_ONE\naction=open\nurl=docs\\readme.txt\n"
+                            "args=-q /s\nfont=Arial\nx=10\ny=20\nwidth=100\nheight=30\n"
+                            "[main.button2]\nlabel=IDS_TWO\naction=subform\nurl=tools\n"
+                            "x=5\ny=60\nwidth=50\nheight=25\n"
+                            "[EN]\nIDS_ONE=Read me\nIDS_TWO=Line one\\nLine two\n"
+                            "[FR]\nIDS_ONE=Lisez-moi\n";
+    FormUnderTest form;
+    Run(form, ini, [&](FormUnderTest& f) {
+        EXPECT_EQ(f.ButtonCount(), 3);
+        EXPECT_EQ(ButtonIdsPresent(f.m_hWnd), "111000000000");
+        for (int slot = 0; slot < 3; ++slot) {
+            EXPECT_EQ(::GetDlgItem(f.m_hWnd, ButtonCommandId(slot + 1)), f.Button(slot).m_hWnd);
+            EXPECT_EQ(f.Button(slot).GetStyle() & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
+                      static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP));
+        }
+        const RECT first = RectInParent(f.Button(0).m_hWnd);
+        EXPECT_EQ(first.left, 10);
+        EXPECT_EQ(first.top, 20);
+        EXPECT_EQ(first.right, 110);
+        EXPECT_EQ(first.bottom, 50);
+        const RECT second = RectInParent(f.Button(1).m_hWnd);
+        EXPECT_EQ(second.left, 5);
+        EXPECT_EQ(second.top, 60);
+        EXPECT_EQ(second.right, 55);
+        EXPECT_EQ(second.bottom, 85);
+
+        EXPECT_EQ(f.Button(0).GetWindowText(), "Read me");
+        EXPECT_EQ(f.Button(1).GetWindowText(), "Line one\nLine two");
+        EXPECT_EQ(f.Button(0).GetAction(), "open");
+        EXPECT_EQ(f.Button(0).GetUrl(), "docs\\readme.txt");
+        EXPECT_EQ(f.Button(0).GetArgs(), "-q /s");
+        EXPECT_EQ(f.Button(1).GetAction(), "subform");
+        EXPECT_EQ(f.Button(1).GetUrl(), "tools");
+        EXPECT_EQ(f.Button(1).GetArgs(), "");
+
+        // Shaded once, at the button's size.
+        EXPECT_EQ(f.Button(0).NormalImage().Width(), 100);
+        EXPECT_EQ(f.Button(0).NormalImage().Height(), 30);
+
+        // No section at all: still a button, with nothing in it.
+        const RECT third = RectInParent(f.Button(2).m_hWnd);
+        EXPECT_EQ(third.right - third.left, 0);
+        EXPECT_EQ(third.bottom - third.top, 0);
+        EXPECT_EQ(f.Button(2).GetWindowText(), "");
+        EXPECT_EQ(f.Button(2).GetAction(), "");
+        EXPECT_EQ(f.Button(2).GetUrl(), "");
+    });
+}
+
+TEST_F(FormTest, ButtonFontsAreTheDialogFontAt13PixelsAndWeight500WithTheirOwnFace) {
+    const std::string longFace(40, 'F');
+    const std::string ini = "[main]\nbuttonCount=3\n"
+                            "[main.button1]\nfont=Arial\nwidth=80\nheight=20\n"
+                            "[main.button2]\nfont=\nwidth=80\nheight=20\n"
+                            "[main.button3]\nfont=" +
+                            longFace + "\nwidth=80\nheight=20\n";
+    FormUnderTest form;
+    Run(form, ini, [&](FormUnderTest& f) {
+        const LOGFONTA dialogFont = FontOf(reinterpret_cast<HFONT>(f.SendMessage(WM_GETFONT)));
+        const char* faces[] = {"Arial", "", "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"};
+        for (int slot = 0; slot < 3; ++slot) {
+            SCOPED_TRACE(slot);
+            const HFONT font = f.ButtonFont(slot).GetSafeHandle();
+            ASSERT_NE(font, nullptr);
+            EXPECT_EQ(f.Button(slot).SendMessage(WM_GETFONT), reinterpret_cast<LRESULT>(font));
+            const LOGFONTA description = FontOf(font);
+            EXPECT_EQ(description.lfHeight, 13);
+            EXPECT_EQ(description.lfWeight, 500);
+            EXPECT_STREQ(description.lfFaceName, faces[slot]);
+            EXPECT_EQ(description.lfCharSet, dialogFont.lfCharSet);
+            EXPECT_EQ(description.lfItalic, dialogFont.lfItalic);
+            EXPECT_EQ(description.lfQuality, dialogFont.lfQuality);
+        }
+    });
+}
+
+TEST_F(FormTest, ButtonCountDecidesHowManyButtonsAreBuilt) {
+    const struct {
+        const char* name;
+        const char* ini;
+        int built;
+        const char* ids;
+    } cases[] = {
+        {"absent", "[main]\nproductName=x\n", 5, "111110000000"},
+        {"zero", "[main]\nbuttonCount=0\n", 0, "000000000000"},
+        {"negative", "[main]\nbuttonCount=-2\n", 0, "000000000000"},
+        {"one", "[main]\nbuttonCount=1\n", 1, "100000000000"},
+        {"ten", "[main]\nbuttonCount=10\n", 10, "111111111100"},
+        {"twelve", "[main]\nbuttonCount=12\n", 10, "111111111100"},
+        {"huge", "[main]\nbuttonCount=2147483647\n", 10, "111111111100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FormUnderTest form;
+        bool checked = false;
+        const INT_PTR result = Run(form, c.ini, [&](FormUnderTest& f) {
+            checked = true;
+            EXPECT_EQ(f.ButtonCount(), c.built);
+            EXPECT_EQ(ButtonIdsPresent(f.m_hWnd), c.ids);
+        });
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(result, IDCANCEL); // Escape ends a form with or without buttons
+    }
+}
+
+TEST_F(FormTest, EachFormReadsItsOwnSection) {
+    const std::string ini = "[main]\nbuttonCount=1\n[main.button1]\nlabel=IDS_MAIN\n"
+                            "[tools]\nbuttonCount=2\n[tools.button2]\nlabel=IDS_TOOL\n"
+                            "action=exit\n[DE]\nIDS_TOOL=Beenden\n[EN]\nIDS_TOOL=Quit\n";
+    FormUnderTest form("tools", "DE");
+    Run(form, ini, [&](FormUnderTest& f) {
+        EXPECT_EQ(ButtonIdsPresent(f.m_hWnd), "110000000000");
+        EXPECT_EQ(f.Button(1).GetWindowText(), "Beenden");
+        EXPECT_EQ(f.Button(1).GetAction(), "exit");
+    });
+}
+
+TEST_F(FormTest, VersionFontTakesItsFaceFromTheSettingsOrTheBuiltInFace) {
+    const struct {
+        std::string setting;
+        std::string face;
+    } cases[] = {{"", "Eras Medium ITC"},
+                 {"Arial", "Arial"},
+                 {std::string(32, 'V'), std::string(31, 'V')},
+                 {std::string(300, 'V'), std::string(31, 'V')}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting);
+        m_app.m_versionFont = c.setting;
+        FormUnderTest form;
+        Run(form, "[main]\nbuttonCount=0\n", [&](FormUnderTest& f) {
+            LOGFONTA description{};
+            ASSERT_TRUE(f.VersionFont().GetLogFont(&description));
+            EXPECT_EQ(description.lfHeight, -15);
+            EXPECT_EQ(description.lfWidth, 0);
+            EXPECT_EQ(description.lfWeight, 400);
+            EXPECT_EQ(description.lfItalic, 0);
+            EXPECT_EQ(description.lfCharSet, 0);
+            EXPECT_EQ(description.lfOutPrecision, 7);
+            EXPECT_EQ(description.lfQuality, 0);
+            EXPECT_EQ(description.lfPitchAndFamily, 0x30);
+            EXPECT_EQ(std::string(description.lfFaceName), c.face);
+        });
+    }
+}
+
+// Pixels that are not the surface's black, and whether all lie inside the box.
+struct InkFound {
+    int inside = 0;
+    int outside = 0;
+    int white = 0;
+};
+
+InkFound FindInk(const TestSurface& surface, const RECT& box) {
+    InkFound ink;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x) {
+            const std::uint32_t pixel = surface.Pixel(x, y);
+            if (pixel == 0)
+                continue;
+            const bool in = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+            ++(in ? ink.inside : ink.outside);
+            if (pixel == 0xFFFFFF)
+                ++ink.white;
+        }
+    return ink;
+}
+
+TEST_F(FormTest, VersionTextIsWhiteAndStaysInItsRectangle) {
+    m_app.m_versionFont = "Arial";
+    const struct {
+        const char* name;
+        std::string text;
+        int x;
+        int y;
+        bool shows;
+    } cases[] = {
+        {"inside", "Version 2.0", 20, 30, true},
+        {"clipped at the right margin", std::string(60, 'W'), 20, 30, true},
+        {"clipped at the bottom", "Version 2.0", 20, kPictureHeight - 6, true},
+        {"beyond the right margin", "Version 2.0", kPictureWidth - 39, 30, false},
+        {"empty", "", 20, 30, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_app.m_versionNumber = c.text;
+        m_app.m_versionX = c.x;
+        m_app.m_versionY = c.y;
+        FormUnderTest form;
+        Run(form, "[main]\nbuttonCount=0\n", [&](FormUnderTest& f) {
+            TestSurface surface(kPictureWidth, kPictureHeight, RGB(0, 0, 0));
+            f.PaintVersionTextInto(surface.dc());
+            const InkFound ink =
+                FindInk(surface, RECT{c.x, c.y, kPictureWidth - 40, kPictureHeight});
+            EXPECT_EQ(ink.outside, 0);
+            if (c.shows) {
+                EXPECT_GT(ink.white, 5);
+            } else {
+                EXPECT_EQ(ink.inside, 0);
+            }
+            // The device context is handed back as it came.
+            EXPECT_EQ(::GetBkMode(surface.dc()), OPAQUE);
+            EXPECT_EQ(::GetTextColor(surface.dc()), RGB(0, 0, 0));
+        });
+    }
+}
+
+TEST_F(FormTest, ShownFormIsThePictureWithTheVersionTextOverIt) {
+    m_app.m_versionFont = "Arial";
+    m_app.m_versionNumber = std::string(40, 'W');
+    FormUnderTest form;
+    Run(form, "[main]\nbuttonCount=0\n", [&](FormUnderTest& f) {
+        ::RedrawWindow(f.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        TestSurface shown(kPictureWidth, kPictureHeight, RGB(0, 0, 0));
+        {
+            WindowDC window(f.m_hWnd);
+            ASSERT_TRUE(::BitBlt(shown.dc(), 0, 0, kPictureWidth, kPictureHeight, window.get(), 0,
+                                 0, SRCCOPY));
+        }
+        EXPECT_EQ(shown.Pixel(5, 5), kPictureColour);
+        EXPECT_EQ(shown.Pixel(kPictureWidth - 1, kPictureHeight - 1), kPictureColour);
+        int white = 0;
+        for (int y = 0; y < kPictureHeight; ++y)
+            for (int x = 0; x < kPictureWidth; ++x)
+                if (shown.Pixel(x, y) == 0xFFFFFF) {
+                    ++white;
+                    EXPECT_TRUE(x >= 20 && x < kPictureWidth - 40 && y >= 30) << x << ", " << y;
+                }
+        EXPECT_GT(white, 5);
+    });
+}
+
+// Whether two icons look the same when drawn at the system's icon size.
+bool IconsLookAlike(HICON a, HICON b) {
+    const int size = ::GetSystemMetrics(SM_CXICON);
+    TestSurface first(size, size, RGB(10, 20, 30));
+    TestSurface second(size, size, RGB(10, 20, 30));
+    ::DrawIconEx(first.dc(), 0, 0, a, size, size, 0, nullptr, DI_NORMAL);
+    ::DrawIconEx(second.dc(), 0, 0, b, size, size, 0, nullptr, DI_NORMAL);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (first.Pixel(x, y) != second.Pixel(x, y))
+                return false;
+    return true;
+}
+
+// The icon of a message box: its icon static's, whatever identifier the
+// system gave that static.
+HICON ShownIcon(HWND box) {
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            if (HICON icon = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0)))
+                return icon;
+    return nullptr;
+}
+
+// Records the message box's text and icon on stderr, where the parent test
+// reads them, and closes the box.
+LRESULT CALLBACK ReportMessageBox(int code, WPARAM wParam, LPARAM lParam) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    char className[32] = {};
+    if (code == HCBT_ACTIVATE && box && ::GetClassNameA(box, className, sizeof className) &&
+        std::string(className) == "#32770") {
+        char text[256] = {};
+        ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        const HICON shown = ShownIcon(box);
+        const bool exclamation = shown &&
+                                 IconsLookAlike(shown, ::LoadIconA(nullptr, IDI_EXCLAMATION)) &&
+                                 !IconsLookAlike(shown, ::LoadIconA(nullptr, IDI_HAND));
+        std::fprintf(stderr, "box: %s [%s]\n", text, exclamation ? "exclamation" : "other icon");
+        std::fflush(stderr);
+        ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void RunFormWithoutItsPicture(const std::string& imageFile) {
+    CLauncherApp app;
+    app.m_imageFile = imageFile;
+    ScopedSetupIni ini("[main]\nbuttonCount=2\n");
+    ::SetWindowsHookExA(WH_CBT, &ReportMessageBox, nullptr, ::GetCurrentThreadId());
+    FormUnderTest form;
+    form.DoModal();
+    std::fprintf(stderr, "the form ran on\n");
+}
+
+TEST(FormPictureDeathTest, MissingPictureShowsTheMessageAndEndsTheProgramWithStatusZero) {
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    const char* expected = "box: Failed to load the image for the Launcher\\. \\[exclamation\\]";
+    EXPECT_EXIT(RunFormWithoutItsPicture("no such picture.png"), testing::ExitedWithCode(0),
+                expected);
+    EXPECT_EXIT(RunFormWithoutItsPicture(""), testing::ExitedWithCode(0), expected);
+    ScopedPictureFile text("form_test_not_a_picture.png", "not a picture\n");
+    EXPECT_EXIT(RunFormWithoutItsPicture("form_test_not_a_picture.png"), testing::ExitedWithCode(0),
+                expected);
+}
+
+// The timer that ends the first form of the application once it is shown.
+CLauncherApp* g_startedApp = nullptr;
+std::string g_mainWindowSeen;
+
+void CALLBACK EndFirstForm(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    CWnd* main = g_startedApp ? g_startedApp->m_pMainWnd : nullptr;
+    if (auto* form = dynamic_cast<CSubformDlg*>(main)) {
+        g_mainWindowSeen = form->GetWindowText();
+        ::PostMessageA(form->m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+}
+
+TEST(StartUp, RunsTheMainFormAsTheMainWindowAndEndsWhenItCloses) {
+    ScopedPictureFile picture(kPictureName, Bmp24(4, 4, Pixels(16, 0xFF000000)));
+    ScopedSetupIni ini(std::string("[main]\nimageFile=") + kPictureName +
+                       "\nproductName=Started\n[main]\nbuttonCount=0\n");
+    CLauncherApp app;
+    g_startedApp = &app;
+    g_mainWindowSeen.clear();
+    ::SetTimer(nullptr, 0, 50, &EndFirstForm);
+    EXPECT_FALSE(app.InitInstance());
+    g_startedApp = nullptr;
+    EXPECT_EQ(g_mainWindowSeen, "Started");
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(app.m_language.size(), 2u);
+}
+
+} // namespace
