@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Plants canary DLLs named like the libraries the launcher loads at run time
-# beside launcher.exe, tells Wine to prefer DLLs found there, runs the launcher
-# and checks that no canary was loaded. A probe that searches the classic way
-# must load them, which shows the planting works.
+# beside launcher.exe in a copy of the sample folder, tells Wine to prefer DLLs
+# found there, runs the launcher until its form has been shown and checks that
+# no canary was loaded. A probe that searches the classic way must load them,
+# which shows the planting works.
 #   planted-dlls.sh WINE_RUN_SCRIPT PREFIX LAUNCHER CANARY PROBE WORKDIR
 set -eu
 wine_run=$1 prefix=$2 launcher=$3 canary=$4 probe=$5 work=$6
+sample=$(cd "$(dirname "$0")/../../demo" && pwd)
 names="gdiplus msimg32 riched32 riched20"
 rm -rf "$work" && mkdir -p "$work"
+cp -r "$sample/." "$work/"
 cp "$launcher" "$work/launcher.exe"
 cp "$probe" "$work/probe.exe"
 for n in $names; do cp "$canary" "$work/$n.dll"; done
@@ -20,8 +23,26 @@ for n in $names; do
   rm -f "$work/$n.dll.loaded"
 done
 
-# The launcher, started in that folder, must load none of them.
-(cd "$work" && "$wine_run" "$prefix" launcher.exe EN) || true
+# The launcher decodes and paints its picture, then waits for the user: give it
+# time to show its form, then end it.
+title=$(sed -n 's/^productName=//p' "$work/Setup.ini" | head -n 1 | tr -d '\r')
+(cd "$work" && exec "$wine_run" "$prefix" launcher.exe EN) &
+launcher=$!
+display=$(cut -d' ' -f1 "$prefix.display" 2>/dev/null || echo "${DISPLAY:-}")
+shown=no
+for _ in $(seq 100); do
+  if ! kill -0 "$launcher" 2>/dev/null; then break; fi
+  if xwininfo -display "$display" -root -tree 2>/dev/null | grep -qF "\"$title\""; then
+    shown=yes
+    sleep 1 # the first paint, with its blending, follows the window
+    break
+  fi
+  sleep 0.1
+done
+kill "$launcher" 2>/dev/null || true
+wait "$launcher" 2>/dev/null || true
+[ $shown = yes ] || echo "note: the form was not seen; only start-up was covered"
+
 status=0
 for n in $names; do
   if [ -f "$work/$n.dll.loaded" ]; then echo "launcher loaded the planted $n.dll"; status=1; fi
