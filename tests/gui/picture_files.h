@@ -26,12 +26,6 @@ std::string Gif8(int width, int height, const Pixels& palette,
 std::string Png(int width, int height, const Pixels& pixels, bool withAlpha, int bitsPerChannel,
                 int dotsPerInch = 0);
 
-enum class TiffKind { Rgb8, Rgb16, Cmyk8 };
-
-// Uncompressed TIFF in one strip: RGB at 8 or 16 bits per sample, or separated
-// colour (CMYK) at 8 bits. A resolution other than 0 is written in dots per inch.
-std::string Tiff(int width, int height, const Pixels& pixels, TiffKind kind, int dotsPerInch = 0);
-
 // Creates a file beside the test program and removes it at the end of the scope.
 class ScopedPictureFile {
 public:
