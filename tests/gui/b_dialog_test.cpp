@@ -204,6 +204,51 @@ TEST(LoadPicture, UnreadableFilesFailWithoutAPicture) {
     EXPECT_NE(dialog.LoadPicture(GetProgramFolder() + std::string(400, 'p') + ".png"), 0);
 }
 
+TEST(LoadPicture, DamagedFilesNeverCrashAndLoadWholeOrNotAtAll) {
+    Pixels palette(256, 0xFF808080);
+    const std::vector<std::uint8_t> indices(12 * 5, 7);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } originals[] = {{"picture_test_damaged.bmp", Bmp24(12, 5, Pixels(60, 0xFF336699))},
+                     {"picture_test_damaged.gif", Gif8(12, 5, palette, indices, 3)},
+                     {"picture_test_damaged.png", Png(12, 5, Pixels(60, 0x80336699), true, 8)}};
+    for (const auto& original : originals) {
+        const std::string& bytes = original.bytes;
+        for (size_t step = 0; step < 24; ++step) {
+            // Cut at spread-out lengths, and with one byte spoilt on the way.
+            std::string damaged = bytes.substr(0, bytes.size() * step / 24);
+            std::string spoilt = bytes;
+            spoilt[(step * 7919) % spoilt.size()] ^= 0x5A;
+            for (const std::string* variant : {&damaged, &spoilt}) {
+                SCOPED_TRACE(testing::Message() << original.name << " step " << step);
+                ScopedPictureFile file(original.name, *variant);
+                PictureDialog dialog;
+                if (dialog.LoadPicture(file.path()) == 0) {
+                    EXPECT_GT(dialog.GetPictureWidth(), 0);
+                    EXPECT_GT(dialog.GetPictureHeight(), 0);
+                    TestSurface surface(16, 8, ToColorRef(kSurfaceColour));
+                    EXPECT_EQ(EraseInto(dialog, surface), TRUE);
+                } else {
+                    EXPECT_TRUE(dialog.picture().IsNull());
+                }
+            }
+        }
+    }
+}
+
+TEST(LoadPicture, PicturesTooLargeToHoldFail) {
+    // A header that claims 60000 x 60000 pixels, with no pixels behind it.
+    std::string bmp = Bmp24(1, 1, Pixels(1, 0xFF000000));
+    const char huge[4] = {'\x60', '\xEA', 0, 0};
+    bmp.replace(18, 4, huge, 4);
+    bmp.replace(22, 4, huge, 4);
+    ScopedPictureFile file("picture_test_huge.bmp", bmp);
+    PictureDialog dialog;
+    EXPECT_NE(dialog.LoadPicture(file.path()), 0);
+    EXPECT_EQ(dialog.GetPictureWidth(), 0);
+}
+
 TEST(EraseBackground, WithoutAPictureNothingIsPaintedAndTheBackgroundCountsAsErased) {
     PictureDialog dialog;
     TestSurface surface(8, 8, ToColorRef(kSurfaceColour));
