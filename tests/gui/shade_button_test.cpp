@@ -218,16 +218,6 @@ TEST(ShadeButtonST, CaptionIsDrawnOverTheImageAndShiftedWhenPressed) {
     });
 }
 
-TEST(ShadeButtonST, UnshadedButtonShowsTheFlatFace) {
-    ShadedDialog d;
-    d.shade = false;
-    d.Run([&](ButtonTestDialog&) {
-        ButtonCanvas c(kWidth, kHeight);
-        c.PrintClient(d.buttons[0].m_hWnd);
-        EXPECT_EQ(c.Count(d.buttons[0].Colors().idleBack), kWidth * kHeight);
-    });
-}
-
 TEST(ShadeButtonST, AnImageThatCannotBeMadeLeavesTheButtonUnshadedAndTheGeneratorUntouched) {
     ShadedDialog d;
     d.shade = false;
