@@ -6,9 +6,10 @@
 #include <array>
 #include <cstring>
 
-// Every effect steps its quotients along lines and columns (SteppedQuotient)
-// and divides the draws by multiplication (DrawDivider): no division or
-// multiplication runs per pixel.
+// The effects' formulas are evaluated once per line or column, their varying
+// quotients stepped as running sums (SteppedQuotient); per pixel there is only
+// the draw, its division done as a multiplication and shift (DrawDivider), and
+// additions.
 
 namespace {
 
