@@ -195,8 +195,9 @@ TEST(ButtonST, HoverShowsARaisedFrameOnceAndEndsInEveryWay) {
 
             ending.end();
             EXPECT_FALSE(b.button.IsHovering()) << ending.name;
-            if (!ending.paintedAtOnce)
+            if (!ending.paintedAtOnce) {
                 EXPECT_TRUE(HasPendingPaint(hwnd)) << ending.name;
+            }
             ButtonCanvas after(kWidth, kHeight);
             after.PrintClient(hwnd);
             EXPECT_EQ(FrameOf(after, b.button.Colors().idleBack), Frame::None) << ending.name;
