@@ -1,0 +1,54 @@
+// Each end-to-end test gets a folder of its own with a copy of launcher.exe,
+// writes its Setup.ini and pictures there, starts the launcher and works it
+// from outside. The launcher is always ended with the test.
+#pragma once
+
+#include "driver/launched_program.h"
+#include "driver/screen.h"
+#include "driver/windows_of.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+// The title every test form carries ([main] productName).
+inline const std::string kFormTitle = "E2E Launcher";
+inline const std::string kImageFailure = "Failed to load the image for the Launcher.";
+constexpr DWORD kWaitMs = 10000;
+
+class LauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    const std::string& folder() const { return m_folder; }
+    void WriteFile(const std::string& name, const std::string& bytes) const;
+    void WriteSetupIni(const std::string& content) const { WriteFile("Setup.ini", content); }
+    // Copies the sample installation folder demo/ into the test's folder.
+    void CopySample() const;
+
+    LaunchedProgram& Start(const std::string& argument = "");
+    LaunchedProgram& program() { return *m_program; }
+
+    // The form once it is shown; fails the test when it does not come.
+    WindowFacts WaitForForm();
+    // The launcher's message box once it is shown.
+    WindowFacts WaitForMessageBox();
+    // The form's face once its painting has settled.
+    ScreenImage CaptureForm(const WindowFacts& form);
+
+private:
+    // Polls until `find` finds a window, the launcher ends or time is up.
+    WindowFacts WaitWhileRunning(const std::function<WindowFacts()>& find);
+
+    std::string m_folder;
+    std::unique_ptr<LaunchedProgram> m_program;
+};
+
+// The [main] section of a test: a picture, the test title and a button count.
+std::string MainSection(const std::string& imageFile, const std::string& buttonCountLine);
+
+// A 24-bit BMP of one colour.
+std::string PlainBmp(int width, int height, uint32_t rgb);

@@ -1,0 +1,65 @@
+// The sample installation folder demo/ as shipped: its first form in each of
+// its six languages.
+#include "launcher_fixture.h"
+
+#include <algorithm>
+
+namespace {
+
+struct SampleLanguage {
+    const char* code;
+    const char* firstCaption; // bytes in the code page of the language's section
+    const char* lastCaption;
+};
+
+void PrintTo(const SampleLanguage& language, std::ostream* out) {
+    *out << language.code;
+}
+
+class Sample : public LauncherTest, public ::testing::WithParamInterface<SampleLanguage> {};
+
+TEST_P(Sample, FirstFormShowsSevenButtonsInTheLanguageOfTheArgument) {
+    CopySample();
+    Start(GetParam().code);
+    const WindowFacts form = WaitForWindow(program().id(), "Sample Product Setup", kWaitMs);
+    ASSERT_NE(form.hwnd, nullptr);
+    EXPECT_EQ(form.screenRect.right - form.screenRect.left, 640);
+    EXPECT_EQ(form.screenRect.bottom - form.screenRect.top, 400);
+
+    std::vector<ChildFacts> buttons = ChildrenOf(form.hwnd);
+    ASSERT_EQ(buttons.size(), 7u);
+    std::sort(buttons.begin(), buttons.end(),
+              [](const ChildFacts& a, const ChildFacts& b) { return a.id < b.id; });
+    EXPECT_EQ(buttons.front().caption, GetParam().firstCaption);
+    EXPECT_EQ(buttons.back().caption, GetParam().lastCaption);
+    for (const ChildFacts& button : buttons) {
+        EXPECT_FALSE(button.caption.empty()) << "button " << button.id;
+        // Every button lies in the picture's panel on the right.
+        EXPECT_GE(button.rect.left, 384);
+        EXPECT_LE(button.rect.right, 624);
+        EXPECT_GE(button.rect.top, 48);
+        EXPECT_LE(button.rect.bottom, 344);
+    }
+
+    // The version text, white, at the bottom left.
+    const ScreenImage shot = CaptureForm(form);
+    int white = 0;
+    for (int y = 364; y < 384; ++y)
+        for (int x = 34; x < 140; ++x)
+            white += shot.at(x, y) == 0xFFFFFF;
+    EXPECT_GT(white, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, Sample,
+    ::testing::Values(SampleLanguage{"EN", "Install Sample Product", "Exit"},
+                      SampleLanguage{"FR", "Installer Sample Product", "Quitter"},
+                      SampleLanguage{"DE", "Sample Product installieren", "Beenden"},
+                      SampleLanguage{"ES", "Instalar Sample Product", "Salir"},
+                      SampleLanguage{"IT", "Installa Sample Product", "Esci"},
+                      SampleLanguage{
+                          "JA", "Sample Product \x82\xCC\x83\x43\x83\x93\x83X\x83g\x81[\x83\x8B",
+                          "\x8FI\x97\xB9"}),
+    [](const auto& info) { return std::string(info.param.code); });
+
+} // namespace
