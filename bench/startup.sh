@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Start-up benchmark: the time from process start to the first complete paint
+# of the first form, for launcher.exe on the sample folder demo/ and for a bare
+# Win32 window of the same size showing the same face (the floor), as medians
+# of interleaved runs in one Wine session; then the stripped size of
+# launcher.exe. Goals: ratio <= 1.10, size <= 300 KB.
+#   bench/startup.sh [RUNS]     (default 25; BENCH_BUILD_DIR: build folder)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+runs=${1:-25}
+build=${BENCH_BUILD_DIR:-$root/build/bench}
+scripts/bootstrap.sh
+cmake --preset windows -B "$build" >/dev/null
+cmake --build "$build" -j2 --target launcher floor_window startup_probe >/dev/null
+
+work=$root/run/bench
+rm -rf "$work" && mkdir -p "$work"
+cp -r demo/. "$work/"
+cp "$build/src/launcher.exe" "$build/bench/floor_window.exe" "$work/"
+prefix=$build/wineprefix
+trap '"$root/scripts/wine-stop.sh" "$prefix"' EXIT
+
+cd "$work"
+"$root/scripts/wine-run.sh" "$prefix" "$build/bench/startup_probe.exe" "$runs" .
+
+stripped=$(mktemp)
+i686-w64-mingw32-strip -o "$stripped" "$build/src/launcher.exe"
+bytes=$(stat -c %s "$stripped")
+rm -f "$stripped"
+echo "launcher.exe stripped: $bytes bytes ($((bytes / 1024)) KB; goal <= 300 KB)"
