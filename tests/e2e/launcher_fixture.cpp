@@ -83,6 +83,9 @@ void LauncherTest::TearDown() {
                 SaveBmp(CaptureScreen(window.screenRect), m_folder + "\\failure.bmp");
     }
     m_program.reset(); // ends the launcher if it still runs
+    // A failed test's folder stays for a look; a passed one is cleared away.
+    if (!HasFailure())
+        RemoveTree(m_folder);
 }
 
 void LauncherTest::WriteFile(const std::string& name, const std::string& bytes) const {
