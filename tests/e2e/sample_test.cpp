@@ -3,6 +3,7 @@
 #include "launcher_fixture.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -50,16 +51,41 @@ TEST_P(Sample, FirstFormShowsSevenButtonsInTheLanguageOfTheArgument) {
     EXPECT_GT(white, 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, Sample,
-    ::testing::Values(SampleLanguage{"EN", "Install Sample Product", "Exit"},
-                      SampleLanguage{"FR", "Installer Sample Product", "Quitter"},
-                      SampleLanguage{"DE", "Sample Product installieren", "Beenden"},
-                      SampleLanguage{"ES", "Instalar Sample Product", "Salir"},
-                      SampleLanguage{"IT", "Installa Sample Product", "Esci"},
-                      SampleLanguage{
-                          "JA", "Sample Product \x82\xCC\x83\x43\x83\x93\x83X\x83g\x81[\x83\x8B",
-                          "\x8FI\x97\xB9"}),
-    [](const auto& info) { return std::string(info.param.code); });
+const SampleLanguage kSampleLanguages[] = {
+    {"EN", "Install Sample Product", "Exit"},
+    {"FR", "Installer Sample Product", "Quitter"},
+    {"DE", "Sample Product installieren", "Beenden"},
+    {"ES", "Instalar Sample Product", "Salir"},
+    {"IT", "Installa Sample Product", "Esci"},
+    {"JA", "Sample Product \x82\xCC\x83\x43\x83\x93\x83X\x83g\x81[\x83\x8B", "\x8FI\x97\xB9"},
+};
+
+// Without an argument the launcher speaks the system's language, as the
+// system itself reports it; a language the sample lacks gives empty captions.
+TEST_F(LauncherTest, SampleWithoutArgumentSpeaksTheSystemsLanguage) {
+    char iso[10] = {};
+    ::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SISO639LANGNAME, iso, sizeof iso);
+    const std::string code = {char(std::toupper(iso[0])), char(std::toupper(iso[1]))};
+    std::string first, last;
+    for (const SampleLanguage& language : kSampleLanguages)
+        if (code == language.code) {
+            first = language.firstCaption;
+            last = language.lastCaption;
+        }
+
+    CopySample();
+    Start();
+    const WindowFacts form = WaitForWindow(program().id(), "Sample Product Setup", kWaitMs);
+    ASSERT_NE(form.hwnd, nullptr);
+    std::vector<ChildFacts> buttons = ChildrenOf(form.hwnd);
+    ASSERT_EQ(buttons.size(), 7u);
+    std::sort(buttons.begin(), buttons.end(),
+              [](const ChildFacts& a, const ChildFacts& b) { return a.id < b.id; });
+    EXPECT_EQ(buttons.front().caption, first) << "system language " << code;
+    EXPECT_EQ(buttons.back().caption, last) << "system language " << code;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Sample, ::testing::ValuesIn(kSampleLanguages),
+                         [](const auto& info) { return std::string(info.param.code); });
 
 } // namespace
