@@ -131,6 +131,8 @@ WindowFacts LauncherTest::WaitWhileRunning(const std::function<WindowFacts()>& f
 }
 
 ScreenImage LauncherTest::CaptureForm(const WindowFacts& form) {
+    // A busy machine may pause between the window and its buttons' paint.
+    m_program->WaitUntilIdle(kWaitMs);
     return CaptureWhenSettled(form.screenRect);
 }
 

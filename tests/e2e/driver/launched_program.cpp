@@ -51,3 +51,7 @@ std::optional<DWORD> LaunchedProgram::WaitForExit(DWORD milliseconds) {
     ::GetExitCodeProcess(m_process.hProcess, &status);
     return status;
 }
+
+bool LaunchedProgram::WaitUntilIdle(DWORD milliseconds) const {
+    return started() && ::WaitForInputIdle(m_process.hProcess, milliseconds) == 0;
+}

@@ -25,6 +25,9 @@ public:
     // The exit status once the program has ended, or nothing after the wait.
     std::optional<DWORD> WaitForExit(DWORD milliseconds);
     bool running() const;
+    // Waits until the program waits for input with nothing left to handle,
+    // its pending paints included.
+    bool WaitUntilIdle(DWORD milliseconds) const;
 
 private:
     PROCESS_INFORMATION m_process{};
