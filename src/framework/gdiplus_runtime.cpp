@@ -1,8 +1,7 @@
 #include "framework/gdiplus_runtime.h"
 
+#include "framework/critical_section.h"
 #include "framework/dll_safety.h"
-
-#include <mutex>
 
 namespace gdiplus {
 namespace {
@@ -18,7 +17,7 @@ using StartupFn = Status(WINAPI*)(ULONG_PTR*, const StartupInput*, void*);
 using ShutdownFn = void(WINAPI*)(ULONG_PTR);
 
 struct State {
-    std::mutex lock;
+    CriticalSection lock;
     int holders = 0;
     HMODULE module = nullptr;
     ULONG_PTR token = 0;
@@ -58,13 +57,13 @@ bool ResolveAll(HMODULE module, Functions& f) {
 
 void Runtime::AddHolder() {
     State& state = TheState();
-    std::lock_guard<std::mutex> guard(state.lock);
+    CriticalSectionScope guard(state.lock);
     ++state.holders;
 }
 
 void Runtime::RemoveHolder() {
     State& state = TheState();
-    std::lock_guard<std::mutex> guard(state.lock);
+    CriticalSectionScope guard(state.lock);
     if (--state.holders > 0 || !state.started)
         return;
     state.shutdown(state.token);
@@ -74,7 +73,7 @@ void Runtime::RemoveHolder() {
 
 const Functions* Runtime::Start() {
     State& state = TheState();
-    std::lock_guard<std::mutex> guard(state.lock);
+    CriticalSectionScope guard(state.lock);
     if (state.started)
         return &state.functions;
     if (!state.module) {

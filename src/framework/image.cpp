@@ -20,14 +20,14 @@ struct BitmapInfo256 {
     RGBQUAD colours[256];
 };
 
-std::wstring WidePath(const std::string& path) {
+// The path in wide characters with its terminator; empty when it cannot be converted.
+std::vector<wchar_t> WidePath(const std::string& path) {
     const int length = ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
     if (length <= 1)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
+        return {};
+    std::vector<wchar_t> wide(static_cast<size_t>(length), L'\0');
     if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length) != length)
-        return std::wstring();
-    wide.resize(static_cast<size_t>(length) - 1);
+        return {};
     return wide;
 }
 
@@ -139,11 +139,11 @@ HRESULT CImage::Load(const std::string& path) {
     const gdiplus::Functions* api = gdiplus::Runtime::Start();
     if (!api)
         return E_FAIL;
-    const std::wstring widePath = WidePath(path);
+    const std::vector<wchar_t> widePath = WidePath(path);
     if (widePath.empty())
         return E_INVALIDARG;
     gdiplus::GpBitmap* decoded = nullptr;
-    if (api->createBitmapFromFile(widePath.c_str(), &decoded) != kOk || !decoded)
+    if (api->createBitmapFromFile(widePath.data(), &decoded) != kOk || !decoded)
         return E_FAIL;
     gdiplus::ImageOwner decodedOwner(*api, decoded);
     return CopyFrom(decoded);
