@@ -27,7 +27,7 @@ std::string FormatLocalisedMessage(const std::string& section, const std::string
                                    const std::string& insert) {
     const std::string pattern = ReadIniString(section, key);
     // Only %1 is meant, but a text may name any insert up to %99, and a printf
-    // specification may take two slots: every slot the formatter can reach
+    // format may take two slots: every slot the formatter can reach
     // holds a valid, empty text, so nothing past the one insert is read.
     std::array<DWORD_PTR, 128> arguments;
     static const char empty[] = "";

@@ -38,16 +38,6 @@ LRESULT EraseInto(PictureDialog& dialog, const TestSurface& surface) {
     return result;
 }
 
-int ChannelDistance(std::uint32_t a, std::uint32_t b) {
-    int largest = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int d =
-            std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
-        largest = d > largest ? d : largest;
-    }
-    return largest;
-}
-
 // Every pixel of the picture at its place, and the surface colour outside it.
 void ExpectPicturePainted(const TestSurface& surface, int width, int height, const Pixels& pixels,
                           std::uint32_t outside, int tolerance = 0) {

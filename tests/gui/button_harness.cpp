@@ -132,18 +132,3 @@ HFONT CreateUnsmoothedFont(int height) {
     lstrcpynA(description.lfFaceName, "Tahoma", LF_FACESIZE);
     return ::CreateFontIndirectA(&description);
 }
-
-bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > milliseconds)
-            return false;
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(5);
-    }
-    return true;
-}

@@ -2,6 +2,8 @@
 // surface of our own that a button paints into, and a crisp font.
 #pragma once
 
+#include "test_support.h"
+
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 
@@ -67,6 +69,3 @@ private:
 
 // A font drawn without smoothing, so that text pixels are exactly the text colour.
 HFONT CreateUnsmoothedFont(int height);
-
-// Runs the thread's messages until the condition holds or the time is up.
-bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds);

@@ -49,16 +49,6 @@ private:
     gdiplus::Status m_status = -1;
 };
 
-int ChannelDistance(std::uint32_t a, std::uint32_t b) {
-    int largest = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int d =
-            std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
-        largest = d > largest ? d : largest;
-    }
-    return largest;
-}
-
 TEST(CopyFrom, Rgb565KeepsItsDepthAndItsColourMasks) {
     // Grey, red, green, blue in 5-6-5; read as 5-5-5 they would be far off.
     const std::uint16_t words[] = {0x8410, 0xF800, 0x07E0, 0x001F};

@@ -292,10 +292,10 @@ TEST(LabelFlash, TheTimerShowsAndHidesTheTextOnScreen) {
         ::RedrawWindow(bound.host.control(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         CaptureWindow(bound.host.control(), canvas);
         const int offPhaseRed = canvas.Count(kRed);
-        ASSERT_TRUE(PumpUntil([&] { return bound.label.IsFlashPhaseOn(); }, 3000));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return bound.label.IsFlashPhaseOn(); }, 3000));
         CaptureWindow(bound.host.control(), canvas);
         EXPECT_NE(canvas.Count(kRed), offPhaseRed); // repainted by the tick
-        ASSERT_TRUE(PumpUntil([&] { return !bound.label.IsFlashPhaseOn(); }, 3000));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return !bound.label.IsFlashPhaseOn(); }, 3000));
         (bound.label.*flash)(false);
     }
 }

@@ -27,7 +27,7 @@ TEST(LabelCursor, HoverCursorIsShownOverTheLabel) {
     HCURSOR hand = ::LoadCursorA(nullptr, IDC_HAND);
     bound.label.SetLink(true, true).SetHoverCursor(hand);
     MoveTo(bound.host.control());
-    EXPECT_TRUE(PumpUntil([&] { return ::GetCursor() == hand; }, 2000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return ::GetCursor() == hand; }, 2000));
 
     // Without one, the control's own handling sets its class cursor.
     bound.label.SetHoverCursor(nullptr);
@@ -42,7 +42,7 @@ TEST(LabelClick, WithoutNotifyStyleTheClickGoesThroughToTheParent) {
     BoundLabel bound(0, 80, 24, "HH", true);
     bound.label.SetLink(false, true);
     Click(bound.host.control());
-    EXPECT_TRUE(PumpUntil([&] { return bound.host.parentClicks > 0; }, 2000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return bound.host.parentClicks > 0; }, 2000));
     EXPECT_TRUE(bound.host.notifications.empty());
 }
 
@@ -50,7 +50,7 @@ TEST(LabelClick, WithTheNotifyFlagTheParentGetsTheLabelsNotification) {
     BoundLabel bound(0, 80, 24, "HH", true);
     bound.label.SetLink(true, true);
     Click(bound.host.control());
-    ASSERT_TRUE(PumpUntil([&] { return !bound.host.notifications.empty(); }, 2000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !bound.host.notifications.empty(); }, 2000));
     ASSERT_EQ(bound.host.notifications.size(), 1u);
     const NMHDR& header = bound.host.notifications[0];
     EXPECT_EQ(header.code, 0x8200u);
@@ -71,7 +71,7 @@ TEST(LabelClick, WithoutTheNotifyFlagTheShellOpensTheLabelsText) {
     BoundLabel bound(0, 80, 24, script, true);
     bound.label.SetLink(true, false);
     Click(bound.host.control());
-    const bool opened = PumpUntil(
+    const bool opened = PumpMessagesUntil(
         [&] { return ::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
     ::DeleteFileA(script.c_str());
     ::DeleteFileA(marker.c_str());

@@ -2,6 +2,8 @@
 // 32-bit surface of our own to paint windows into and read pixels from.
 #pragma once
 
+#include "test_support.h"
+
 #include "controls/label.h"
 #include "framework/gdi.h"
 
@@ -77,22 +79,6 @@ private:
     HGDIOBJ m_oldBitmap = nullptr;
     const DWORD* m_bits = nullptr;
 };
-
-// Runs the thread's messages until the condition holds or the time is up.
-template <class Condition> bool PumpUntil(Condition condition, DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > milliseconds)
-            return false;
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(10);
-    }
-    return true;
-}
 
 // A label bound to the static control of its own host, in a crisp 16-pixel
 // font; the font outlives the windows, the windows outlive the binding.

@@ -50,3 +50,18 @@ ScopedSetupIni::ScopedSetupIni(const std::string& content) : m_path(SetupIniPath
 ScopedSetupIni::~ScopedSetupIni() {
     ::DeleteFileA(m_path.c_str());
 }
+
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > milliseconds)
+            return false;
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(5);
+    }
+    return true;
+}

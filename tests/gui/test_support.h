@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,3 +46,7 @@ private:
 
 // Writes a file of bytes, creating nothing else.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Runs the thread's messages until the condition holds or the time is up;
+// false when the time ran out.
+bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD milliseconds);

@@ -1,5 +1,7 @@
 #include "test_surface.h"
 
+#include <cstdlib>
+
 TestSurface::TestSurface(int width, int height, COLORREF fill)
     : m_width(width), m_height(height), m_dc(nullptr) {
     BITMAPINFO info{};
@@ -31,4 +33,14 @@ std::uint32_t TestSurface::Pixel(int x, int y) const {
     ::GdiFlush();
     return m_bits[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] &
            0x00FFFFFF;
+}
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+    int largest = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int d =
+            std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+        largest = d > largest ? d : largest;
+    }
+    return largest;
 }

@@ -35,3 +35,6 @@ private:
 constexpr COLORREF ToColorRef(std::uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
+
+// The largest difference of red, green and blue between two 0x00RRGGBB pixels.
+int ChannelDistance(std::uint32_t a, std::uint32_t b);
