@@ -52,41 +52,9 @@ bool ButtonTestDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnCommand(wParam, lParam);
 }
 
-ButtonCanvas::ButtonCanvas(int width, int height) : m_width(width), m_height(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    WindowDC screen(nullptr);
-    m_bitmap.reset(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    m_bits = static_cast<const DWORD*>(bits);
-    m_dc.reset(::CreateCompatibleDC(screen.get()));
-    m_previous = ::SelectObject(m_dc.get(), m_bitmap.get());
-    Fill(RGB(1, 2, 3));
-}
-
-ButtonCanvas::~ButtonCanvas() {
-    ::SelectObject(m_dc.get(), m_previous);
-}
-
-void ButtonCanvas::Fill(COLORREF colour) {
-    UniqueBrush brush(::CreateSolidBrush(colour));
-    RECT all{0, 0, m_width, m_height};
-    ::FillRect(m_dc.get(), &all, brush.get());
-}
-
 void ButtonCanvas::PrintClient(HWND button) {
-    ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc.get()), PRF_CLIENT);
+    ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc()), PRF_CLIENT);
     ::GdiFlush();
-}
-
-COLORREF ButtonCanvas::Pixel(int x, int y) const {
-    const DWORD bgra = m_bits[y * m_width + x];
-    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
 }
 
 PixelBounds ButtonCanvas::BoundsOf(COLORREF colour, const RECT& area) const {
@@ -109,16 +77,16 @@ PixelBounds ButtonCanvas::BoundsOf(COLORREF colour, const RECT& area) const {
 
 int ButtonCanvas::Count(COLORREF colour) const {
     int count = 0;
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x)
             count += Pixel(x, y) == colour;
     return count;
 }
 
 std::vector<COLORREF> ButtonCanvas::Pixels() const {
     std::vector<COLORREF> all;
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x)
             all.push_back(Pixel(x, y));
     return all;
 }

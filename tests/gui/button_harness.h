@@ -3,6 +3,7 @@
 #pragma once
 
 #include "test_support.h"
+#include "test_surface.h"
 
 #include "framework/dialog.h"
 #include "framework/gdi.h"
@@ -39,32 +40,17 @@ struct PixelBounds {
 };
 
 // A top-down 32-bit bitmap in a memory DC, its pixels read as COLORREF.
-class ButtonCanvas {
+class ButtonCanvas : public TestSurface {
 public:
-    ButtonCanvas(int width, int height);
-    ButtonCanvas(const ButtonCanvas&) = delete;
-    ButtonCanvas& operator=(const ButtonCanvas&) = delete;
-    ~ButtonCanvas();
-    HDC dc() const { return m_dc.get(); }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    void Fill(COLORREF colour);
+    ButtonCanvas(int width, int height) : TestSurface(width, height, RGB(1, 2, 3)) {}
     // Has the button paint itself here through its own procedure (WM_PRINTCLIENT,
     // which sends the parent the owner-draw notification with this DC).
     void PrintClient(HWND button);
-    COLORREF Pixel(int x, int y) const;
+    COLORREF Pixel(int x, int y) const { return Colour(x, y); }
     // Where pixels of this colour lie within the area, and how many there are.
     PixelBounds BoundsOf(COLORREF colour, const RECT& area) const;
     int Count(COLORREF colour) const;
     std::vector<COLORREF> Pixels() const;
-
-private:
-    int m_width;
-    int m_height;
-    MemoryDC m_dc;
-    UniqueBitmap m_bitmap;
-    HGDIOBJ m_previous = nullptr;
-    const DWORD* m_bits = nullptr;
 };
 
 // A font drawn without smoothing, so that text pixels are exactly the text colour.

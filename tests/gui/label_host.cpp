@@ -63,42 +63,14 @@ HFONT CreateCrispFont(int height, const char* face, int weight) {
                          DEFAULT_PITCH, face);
 }
 
-Canvas::Canvas(int width, int height, COLORREF fill)
-    : m_width(width), m_height(height), m_dc(nullptr) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    m_bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    m_bits = static_cast<const DWORD*>(bits);
-    m_oldBitmap = ::SelectObject(m_dc.get(), m_bitmap.get());
-    Fill(fill);
-}
-
-void Canvas::Fill(COLORREF colour) {
-    UniqueBrush brush(::CreateSolidBrush(colour));
-    RECT all{0, 0, m_width, m_height};
-    ::FillRect(m_dc.get(), &all, brush.get());
-}
-
 void Canvas::PaintFrom(HWND hwnd) {
-    ::SendMessageA(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(m_dc.get()), 0);
-}
-
-COLORREF Canvas::Pixel(int x, int y) const {
-    ::GdiFlush();
-    const DWORD bgr = m_bits[y * m_width + x];
-    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    ::SendMessageA(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(dc()), 0);
 }
 
 PixelBox Canvas::BoundsOf(COLORREF colour) const {
-    PixelBox box{m_width, m_height, -1, -1};
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
+    PixelBox box{width(), height(), -1, -1};
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x)
             if (Pixel(x, y) == colour) {
                 box.left = std::min(box.left, x);
                 box.top = std::min(box.top, y);
@@ -110,16 +82,16 @@ PixelBox Canvas::BoundsOf(COLORREF colour) const {
 
 int Canvas::Count(COLORREF colour) const {
     int count = 0;
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x)
             count += Pixel(x, y) == colour;
     return count;
 }
 
 std::vector<bool> Canvas::Mask(COLORREF colour) const {
-    std::vector<bool> mask(static_cast<size_t>(m_width * m_height));
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            mask[static_cast<size_t>(y * m_width + x)] = Pixel(x, y) == colour;
+    std::vector<bool> mask(static_cast<size_t>(width() * height()));
+    for (int y = 0; y < height(); ++y)
+        for (int x = 0; x < width(); ++x)
+            mask[static_cast<size_t>(y * width() + x)] = Pixel(x, y) == colour;
     return mask;
 }

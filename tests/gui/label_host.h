@@ -3,6 +3,7 @@
 #pragma once
 
 #include "test_support.h"
+#include "test_surface.h"
 
 #include "controls/label.h"
 #include "framework/gdi.h"
@@ -52,32 +53,17 @@ struct PixelBox {
     bool empty() const { return right < left; }
 };
 
-class Canvas {
+class Canvas : public TestSurface {
 public:
-    Canvas(int width, int height, COLORREF fill);
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    ~Canvas() { ::SelectObject(m_dc.get(), m_oldBitmap); }
-    HDC dc() const { return m_dc.get(); }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    void Fill(COLORREF colour);
+    Canvas(int width, int height, COLORREF fill) : TestSurface(width, height, fill) {}
     // Has the window paint itself into this surface (WM_PAINT with our DC).
     void PaintFrom(HWND hwnd);
-    COLORREF Pixel(int x, int y) const;
+    COLORREF Pixel(int x, int y) const { return Colour(x, y); }
     // Where pixels of this colour lie; and how many there are.
     PixelBox BoundsOf(COLORREF colour) const;
     int Count(COLORREF colour) const;
     // Every pixel equal to `colour`, as a mask of width × height.
     std::vector<bool> Mask(COLORREF colour) const;
-
-private:
-    int m_width;
-    int m_height;
-    UniqueBitmap m_bitmap;
-    MemoryDC m_dc;
-    HGDIOBJ m_oldBitmap = nullptr;
-    const DWORD* m_bits = nullptr;
 };
 
 // A label bound to the static control of its own host, in a crisp 16-pixel

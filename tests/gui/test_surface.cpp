@@ -35,6 +35,10 @@ std::uint32_t TestSurface::Pixel(int x, int y) const {
            0x00FFFFFF;
 }
 
+COLORREF TestSurface::Colour(int x, int y) const {
+    return ToColorRef(Pixel(x, y));
+}
+
 int ChannelDistance(std::uint32_t a, std::uint32_t b) {
     int largest = 0;
     for (int shift = 0; shift < 24; shift += 8) {

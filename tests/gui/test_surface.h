@@ -21,6 +21,8 @@ public:
     void Fill(COLORREF colour);
     // The pixel as 0x00RRGGBB (the form pictures' pixels are written in).
     std::uint32_t Pixel(int x, int y) const;
+    // The pixel as a COLORREF.
+    COLORREF Colour(int x, int y) const;
 
 private:
     int m_width;
