@@ -100,3 +100,8 @@ HFONT CreateUnsmoothedFont(int height) {
     lstrcpynA(description.lfFaceName, "Tahoma", LF_FACESIZE);
     return ::CreateFontIndirectA(&description);
 }
+
+std::ostream& operator<<(std::ostream& out, const PixelBounds& bounds) {
+    return out << "(" << bounds.left << ", " << bounds.top << ")-(" << bounds.right << ", "
+               << bounds.bottom << ")";
+}

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 // The framework's test dialog; the script runs once it is shown, inside its
@@ -37,7 +38,17 @@ protected:
 struct PixelBounds {
     int left = 0, top = 0, right = -1, bottom = -1;
     bool empty() const { return right < left; }
+    PixelBounds Offset(int dx, int dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
+    bool operator==(const PixelBounds& other) const {
+        return left == other.left && top == other.top && right == other.right &&
+               bottom == other.bottom;
+    }
 };
+
+// Readable bounds in test failures.
+std::ostream& operator<<(std::ostream& out, const PixelBounds& bounds);
 
 // A top-down 32-bit bitmap in a memory DC, its pixels read as COLORREF.
 class ButtonCanvas : public TestSurface {

@@ -255,10 +255,7 @@ TEST(ButtonST, PressedShowsASunkenFrameAndShiftsTheCaptionByOnePixel) {
         const PixelBounds before = rest.BoundsOf(text, kInside);
         const PixelBounds after = pressed.BoundsOf(text, kInside);
         ASSERT_FALSE(before.empty());
-        EXPECT_EQ(after.left, before.left + 1);
-        EXPECT_EQ(after.top, before.top + 1);
-        EXPECT_EQ(after.right, before.right + 1);
-        EXPECT_EQ(after.bottom, before.bottom + 1);
+        EXPECT_EQ(after, before.Offset(1, 1));
         EXPECT_EQ(rest.Count(text), pressed.Count(text));
     });
 }

@@ -209,10 +209,7 @@ TEST(ShadeButtonST, CaptionIsDrawnOverTheImageAndShiftedWhenPressed) {
         const PixelBounds a = rest.BoundsOf(text, inside);
         const PixelBounds c = pressed.BoundsOf(text, inside);
         ASSERT_FALSE(a.empty());
-        EXPECT_EQ(c.left, a.left + 1);
-        EXPECT_EQ(c.top, a.top + 1);
-        EXPECT_EQ(c.right, a.right + 1);
-        EXPECT_EQ(c.bottom, a.bottom + 1);
+        EXPECT_EQ(c, a.Offset(1, 1));
         // Elsewhere the image shows through.
         EXPECT_EQ(rest.Pixel(2, 2), ColourAt(b.NormalImage(), 2, 2));
     });
