@@ -35,12 +35,20 @@ fi
 # A persistent server (a no-op when one already runs for this prefix) and the
 # prefix's services, started with no pipes of the caller attached.
 wineserver -p </dev/null >/dev/null 2>&1 || true
-if [ ! -f "$prefix/.booted" ] || ! pgrep -f "explorer.exe /desktop" >/dev/null; then
+# The desktop process of this prefix (another build folder's does not count).
+desktop_running() {
+  [ -s "$prefix.desktop" ] && kill -0 "$(cat "$prefix.desktop")" 2>/dev/null
+}
+if [ ! -f "$prefix/.booted" ] || ! desktop_running; then
   wine wineboot </dev/null >/dev/null 2>&1 || true
   # The desktop window's process, which the first window of any program would
   # otherwise start, and lose again when that program's caller ends it.
   setsid wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
-  for _ in $(seq 100); do pgrep -f "explorer.exe /desktop" >/dev/null && break; sleep 0.05; done
+  echo $! >"$prefix.desktop"
+  for _ in $(seq 100); do
+    pgrep -f "explorer.exe /desktop" >/dev/null && break
+    sleep 0.05
+  done
   touch "$prefix/.booted"
 fi
 flock -u 9

@@ -6,5 +6,5 @@ if [ -s "$prefix.display" ]; then
   kill "$(cut -d' ' -f2 "$prefix.display")" 2>/dev/null || true
   rm -f "$prefix.display" "$prefix.display.num"
 fi
-rm -f "$prefix/.booted"
+rm -f "$prefix/.booted" "$prefix.desktop"
 exit 0
