@@ -6,7 +6,13 @@ CBDialog::CBDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) 
 CBDialog::~CBDialog() = default;
 
 int CBDialog::LoadPicture(const std::string& path) {
-    return SUCCEEDED(m_picture.Load(path)) ? 0 : 1;
+    if (FAILED(m_picture.Load(path)))
+        return 1;
+    // Blending on every erase would lay each half-transparent pixel over the
+    // frame before, more opaque each time: it is composed once, over the black
+    // a window surface holds before its first paint, and copied from then on.
+    m_picture.ComposeOverBlack();
+    return 0;
 }
 
 BOOL CBDialog::OnEraseBkgnd(HDC dc) {

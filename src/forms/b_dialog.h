@@ -13,7 +13,8 @@ public:
     ~CBDialog() override;
 
     // Loads the background picture from a full path; 0 when it was loaded,
-    // non-zero when it was not (nothing is shown here on failure).
+    // non-zero when it was not (nothing is shown here on failure). A picture
+    // with see-through parts is held as laid over black.
     int LoadPicture(const std::string& path);
     // Size of the loaded picture in pixels; 0 and 0 before a load succeeded.
     int GetPictureWidth() const { return m_picture.GetWidth(); }
@@ -22,7 +23,7 @@ public:
 protected:
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     // Called for WM_ERASEBKGND: paints the picture and never the dialog's brush,
-    // so whatever lies outside or behind the picture keeps what the surface held.
+    // so whatever lies outside the picture keeps what the surface held.
     BOOL OnEraseBkgnd(HDC dc);
 
     CImage m_picture;

@@ -195,6 +195,19 @@ HRESULT CImage::CopyFrom(gdiplus::GpBitmap* decoded) {
     return S_OK;
 }
 
+void CImage::ComposeOverBlack() {
+    if (!m_hasAlpha)
+        return;
+    DIBSECTION section{};
+    if (::GetObjectA(m_bitmap.get(), sizeof section, &section) != sizeof section ||
+        !section.dsBm.bmBits)
+        return;
+    ::GdiFlush();
+    ::ComposeOverBlack(static_cast<BYTE*>(section.dsBm.bmBits), static_cast<size_t>(m_pitch),
+                       static_cast<std::uint32_t>(m_width), static_cast<std::uint32_t>(m_height));
+    m_hasAlpha = false;
+}
+
 bool CImage::Draw(HDC dc, int x, int y) const {
     if (IsNull() || !dc)
         return false;

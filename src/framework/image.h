@@ -26,6 +26,9 @@ public:
     // alpha, 32-bit RGB otherwise.
     HRESULT CopyFrom(gdiplus::GpBitmap* decoded);
     void Destroy();
+    // Makes a picture with alpha opaque, as if it had been blended once over
+    // black; it is copied, never blended, from then on.
+    void ComposeOverBlack();
 
     bool IsNull() const { return !m_bitmap; }
     int GetWidth() const { return m_width; }

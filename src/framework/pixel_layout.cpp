@@ -111,3 +111,14 @@ void PremultiplyAlpha(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t wid
         }
     }
 }
+
+void ComposeOverBlack(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,
+                      std::uint32_t height) {
+    if (!bitmap)
+        return;
+    for (std::uint32_t row = 0; row < height; ++row) {
+        std::uint8_t* pixel = bitmap + static_cast<std::size_t>(row) * pitch;
+        for (std::uint32_t x = 0; x < width; ++x, pixel += 4)
+            pixel[3] = 255;
+    }
+}

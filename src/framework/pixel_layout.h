@@ -79,3 +79,8 @@ std::optional<ColourMasks> BitfieldMasks(std::uint32_t pixelFormat);
 // alpha, rounded, as per-pixel blending expects.
 void PremultiplyAlpha(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,
                       std::uint32_t height);
+
+// Composes premultiplied 32-bit pixels over black: the colours stay as they
+// are and every pixel becomes opaque.
+void ComposeOverBlack(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,
+                      std::uint32_t height);
