@@ -18,3 +18,11 @@ std::string ReplaceToken(const std::string& text, const std::string& token,
     }
     return result;
 }
+
+bool ContainsText(const std::string& text, const std::string& needle,
+                  const LeadByteTable& leadBytes) {
+    for (size_t i = 0; i < text.size(); i += leadBytes.CharLength(text, i))
+        if (text.compare(i, needle.size(), needle) == 0)
+            return true;
+    return needle.empty();
+}

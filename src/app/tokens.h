@@ -12,3 +12,7 @@
 // replaces nothing.
 std::string ReplaceToken(const std::string& text, const std::string& token,
                          const std::string& value, const LeadByteTable& leadBytes);
+
+// Whether the text holds the needle starting at a character boundary; case counts.
+bool ContainsText(const std::string& text, const std::string& needle,
+                  const LeadByteTable& leadBytes);
