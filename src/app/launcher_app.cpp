@@ -1,10 +1,10 @@
 #include "app/launcher_app.h"
 
 #include "app/language.h"
+#include "app/rich_edit_library.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
-#include "framework/dll_safety.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -24,14 +24,6 @@ std::optional<std::string> SystemLanguageName() {
         name[0] == '\0')
         return std::nullopt;
     return std::string(name);
-}
-
-// The rich edit control of the licence dialog; loaded from the system folder only.
-void LoadRichEditLibrary() {
-    LoadSystemLibrary("riched32.dll");
-    WNDCLASSA richEdit20{};
-    if (!::GetClassInfoA(nullptr, "RichEdit20A", &richEdit20))
-        LoadSystemLibrary("riched20.dll");
 }
 
 } // namespace

@@ -28,7 +28,13 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
             char text[2048] = {};
             ::GetWindowTextA(box, title, sizeof title);
             ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            g_watcher->m_boxes.push_back({title, text, ::GetWindow(box, GW_OWNER)});
+            // The icon is the box's icon static (id 0x14 on Windows, 0x440 under Wine).
+            HICON icon = nullptr;
+            for (HWND child = ::GetWindow(box, GW_CHILD); child && !icon;
+                 child = ::GetWindow(child, GW_HWNDNEXT))
+                if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                    icon = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+            g_watcher->m_boxes.push_back({title, text, ::GetWindow(box, GW_OWNER), icon});
             ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_watcher->m_answer, BN_CLICKED), 0);
         }
     }

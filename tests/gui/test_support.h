@@ -21,6 +21,7 @@ public:
         std::string title;
         std::string text;
         HWND owner;
+        HICON icon; // the box's icon (STM_GETICON), or none
     };
     const std::vector<Box>& boxes() const { return m_boxes; }
 

@@ -1,0 +1,6 @@
+// The rich edit control that the licence dialog's template names ("RichEdit20A").
+#pragma once
+
+// Loads the system's own rich edit library (from the system folder only), so
+// that the class "RichEdit20A" is registered. Called once at start-up.
+void LoadRichEditLibrary();

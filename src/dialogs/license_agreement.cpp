@@ -1,0 +1,101 @@
+#include "dialogs/license_agreement.h"
+
+#include "app/launcher_app.h"
+#include "app/program_folder.h"
+#include "app/setup_ini.h"
+#include "framework/app.h"
+#include "framework/file.h"
+#include "res/resource.h"
+
+namespace {
+
+// Large enough for any licence: the control's own default (32,767 characters)
+// would cut a longer one without a word.
+constexpr LPARAM kLicenseTextLimit = 0x7FFFFFFE;
+
+// The control's read callback: fills its buffer from the CFile given as the
+// cookie. No exception may leave it; a failed read ends the stream.
+DWORD CALLBACK ReadLicenseBytes(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* read) {
+    if (read)
+        *read = 0;
+    if (!read || !buffer || wanted <= 0)
+        return 0;
+    try {
+        *read = static_cast<LONG>(
+            reinterpret_cast<CFile*>(cookie)->Read(buffer, static_cast<UINT>(wanted)));
+        return 0;
+    } catch (...) {
+        return 1;
+    }
+}
+
+} // namespace
+
+CLicenseAgreement::CLicenseAgreement(const std::string& language, CWnd* parent)
+    : CDialog(IDD_LICENSE_AGREEMENT, parent), m_language(language) {}
+
+CLicenseAgreement::~CLicenseAgreement() = default;
+
+void CLicenseAgreement::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnContinue);
+    DDX_Control(pDX, IDCANCEL, m_btnExit);
+    DDX_Control(pDX, IDC_LICENSE_HEADER, m_staticHeader);
+    DDX_Control(pDX, IDC_AGREE_CHECK, m_checkAgree);
+    DDX_Control(pDX, IDC_LICENSE_TEXT, m_richLicense);
+}
+
+BOOL CLicenseAgreement::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(ReadIniString(m_language, "IDS_LICENSECAPTION"));
+    m_btnContinue.SetWindowText(ReadIniString(m_language, "IDS_OK"));
+    m_btnExit.SetWindowText(ReadIniString(m_language, "IDS_CANCEL"));
+    m_checkAgree.SetWindowText(ReadIniString(m_language, "IDS_AGREEMENT"));
+    m_staticHeader.SetWindowText(ReadIniString(m_language, "IDS_LICENSEHEADER"));
+    m_richLicense.SetBackgroundColor(kLicenseBackground);
+
+    // A missing file, and a path too long to name anything, leave the text
+    // area empty without a word.
+    const std::string path = LicensePath();
+    if (FileExists(path)) {
+        try {
+            StreamLicense(path);
+        } catch (const CFileException& e) {
+            // Something is there but cannot be read (a folder, no permission,
+            // held by another process): tell the user, then open without it.
+            AppMessageBox(e.what(), MB_OK | MB_ICONSTOP);
+        }
+    }
+    // Focus goes to the first tab stop that is enabled: the agreement box.
+    return TRUE;
+}
+
+std::string CLicenseAgreement::LicensePath() const {
+    const std::string relative = GetLauncherApp().m_eulaRoot + '\\' + m_language + '\\' +
+                                 ReadIniString(m_language, "IDS_EULA");
+    return JoinPath(GetProgramFolder(), relative);
+}
+
+void CLicenseAgreement::StreamLicense(const std::string& path) {
+    CFile file(path, CFile::modeRead | CFile::shareDenyNone);
+    m_richLicense.SendMessage(EM_EXLIMITTEXT, 0, kLicenseTextLimit);
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&file);
+    stream.pfnCallback = &ReadLicenseBytes;
+    m_richLicense.SendMessage(EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    m_richLicense.SendMessage(EM_SETMARGINS, EC_USEFONTINFO,
+                              MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
+    file.Close();
+}
+
+bool CLicenseAgreement::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == IDC_AGREE_CHECK && HIWORD(wParam) == BN_CLICKED) {
+        OnAgreeClicked();
+        return true;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CLicenseAgreement::OnAgreeClicked() {
+    m_btnContinue.EnableWindow(m_checkAgree.GetCheck() == BST_CHECKED);
+}
