@@ -5,8 +5,18 @@
 #include <cstdio>
 
 namespace {
+
 MessageBoxWatcher* g_watcher = nullptr;
+
+// The icon a message box shows: the one of its static children that shows an icon.
+HICON MessageBoxIcon(HWND box) {
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            return reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+    return nullptr;
 }
+
+} // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(int answer) : m_answer(answer) {
     g_watcher = this;
@@ -28,7 +38,8 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
             char text[2048] = {};
             ::GetWindowTextA(box, title, sizeof title);
             ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            g_watcher->m_boxes.push_back({title, text, ::GetWindow(box, GW_OWNER)});
+            g_watcher->m_boxes.push_back(
+                {title, text, ::GetWindow(box, GW_OWNER), MessageBoxIcon(box)});
             ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_watcher->m_answer, BN_CLICKED), 0);
         }
     }
