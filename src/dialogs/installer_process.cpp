@@ -18,16 +18,6 @@ template <typename Query> std::string PlatformFolder(Query query) {
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
 
-UINT CurrentFolder(char* buffer, UINT size) {
-    return ::GetCurrentDirectoryA(size, buffer);
-}
-UINT SystemFolder(char* buffer, UINT size) {
-    return ::GetSystemDirectoryA(buffer, size);
-}
-UINT WindowsFolder(char* buffer, UINT size) {
-    return ::GetWindowsDirectoryA(buffer, size);
-}
-
 std::string EnvironmentPath() {
     const DWORD size = ::GetEnvironmentVariableA("PATH", nullptr, 0);
     if (size == 0)
@@ -40,11 +30,14 @@ std::string EnvironmentPath() {
 
 // The folders process creation searches for a relative program name, in its order.
 std::string ProgramSearchFolders() {
-    const std::string windows = PlatformFolder(WindowsFolder);
+    const std::string windows = PlatformFolder(
+        [](char* buffer, UINT size) { return ::GetWindowsDirectoryA(buffer, size); });
     const std::string folders[] = {
         GetProgramFolder(),
-        PlatformFolder(CurrentFolder),
-        PlatformFolder(SystemFolder),
+        PlatformFolder([](char* buffer, UINT size) {
+            return static_cast<UINT>(::GetCurrentDirectoryA(size, buffer));
+        }),
+        PlatformFolder([](char* buffer, UINT size) { return ::GetSystemDirectoryA(buffer, size); }),
         windows.empty() ? std::string() : JoinPath(windows, "System"),
         windows,
         EnvironmentPath(),

@@ -36,25 +36,4 @@ TEST(InstallerCommand, EachTokenIsReplacedInItsOwnTextOnly) {
     }
 }
 
-TEST(InstallerCommand, QuotedCommandLineSplitsAsThePlatformReadsIt) {
-    struct SplitCase {
-        const char* commandLine;
-        const char* program;
-        const char* parameters;
-    };
-    const SplitCase cases[] = {
-        {"\"D:\\sql\\setup.exe\" /q /sa=\"x\"", "D:\\sql\\setup.exe", "/q /sa=\"x\""},
-        {"\"setup\"   \t/q", "setup", "/q"},
-        {"\"setup\" ", "setup", ""},
-        {"\"set\"up\" /q", "set", "up\" /q"},
-        {"\"unterminated", "unterminated", ""},
-        {"setup.exe /q", "", ""},
-    };
-    for (const SplitCase& c : cases) {
-        const CommandLineParts parts = SplitQuotedCommandLine(c.commandLine);
-        EXPECT_EQ(parts.program, c.program) << c.commandLine;
-        EXPECT_EQ(parts.parameters, c.parameters) << c.commandLine;
-    }
-}
-
 } // namespace
