@@ -5,8 +5,18 @@
 #include <cstdio>
 
 namespace {
+
 MessageBoxWatcher* g_watcher = nullptr;
+
+// The icon a message box shows: the one of its static children that shows an icon.
+HICON MessageBoxIcon(HWND box) {
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            return reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+    return nullptr;
 }
+
+} // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(int answer) : m_answer(answer) {
     g_watcher = this;
@@ -28,13 +38,8 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
             char text[2048] = {};
             ::GetWindowTextA(box, title, sizeof title);
             ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            // The icon is the box's icon static (id 0x14 on Windows, 0x440 under Wine).
-            HICON icon = nullptr;
-            for (HWND child = ::GetWindow(box, GW_CHILD); child && !icon;
-                 child = ::GetWindow(child, GW_HWNDNEXT))
-                if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-                    icon = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
-            g_watcher->m_boxes.push_back({title, text, ::GetWindow(box, GW_OWNER), icon});
+            g_watcher->m_boxes.push_back(
+                {title, text, ::GetWindow(box, GW_OWNER), MessageBoxIcon(box)});
             ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_watcher->m_answer, BN_CLICKED), 0);
         }
     }

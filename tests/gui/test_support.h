@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-// Answers every message box of this thread while it lives: records title and
-// text, then presses the button with the given id.
+// Answers every message box of this thread while it lives: records title,
+// text and icon, then presses the button with the given id.
 class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(int answer = IDOK);
@@ -21,7 +21,7 @@ public:
         std::string title;
         std::string text;
         HWND owner;
-        HICON icon; // the box's icon (STM_GETICON), or none
+        HICON icon; // compare with LoadIconA(nullptr, IDI_HAND) and the like
     };
     const std::vector<Box>& boxes() const { return m_boxes; }
 

@@ -1,0 +1,263 @@
+#include "dialogs/password_dlg.h"
+
+#include "app/formatted_message.h"
+#include "app/paths.h"
+#include "app/program_folder.h"
+#include "app/setup_ini.h"
+#include "app/system_code_page.h"
+#include "dialogs/installer_command.h"
+#include "dialogs/installer_process.h"
+#include "dialogs/installer_wait.h"
+#include "dialogs/password_rules.h"
+#include "forms/subform_dlg.h"
+#include "framework/app.h"
+#include "framework/file.h"
+#include "res/resource.h"
+
+#include <utility>
+
+namespace {
+
+constexpr COLORREF kPromptBackground = RGB(255, 255, 255);
+constexpr COLORREF kPromptText = RGB(0, 64, 0);
+constexpr int kPromptPoints = 8;
+
+// The user's temporary folder; empty when the platform cannot tell it, so
+// the files are named relative to the current folder.
+std::string TemporaryFolder() {
+    char buffer[kMaxPathBytes] = {};
+    const DWORD length = ::GetTempPathA(sizeof buffer, buffer);
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+// Keeps a window from taking input while it lives.
+class WindowDisabled {
+public:
+    explicit WindowDisabled(HWND hwnd) : m_hwnd(hwnd), m_wasEnabled(!::EnableWindow(hwnd, FALSE)) {}
+    WindowDisabled(const WindowDisabled&) = delete;
+    WindowDisabled& operator=(const WindowDisabled&) = delete;
+    ~WindowDisabled() {
+        if (m_wasEnabled)
+            ::EnableWindow(m_hwnd, TRUE);
+    }
+
+private:
+    HWND m_hwnd;
+    bool m_wasEnabled;
+};
+
+// Deletes the file when it goes, unless that was done already.
+class FileRemoval {
+public:
+    explicit FileRemoval(std::string path) : m_path(std::move(path)) {}
+    FileRemoval(const FileRemoval&) = delete;
+    FileRemoval& operator=(const FileRemoval&) = delete;
+    ~FileRemoval() { RemoveNow(); }
+    void RemoveNow() {
+        if (!m_removed)
+            ::DeleteFileA(m_path.c_str());
+        m_removed = true;
+    }
+
+private:
+    std::string m_path;
+    bool m_removed = false;
+};
+
+// Writes the command line as the file's whole content. A file that cannot be
+// opened is left to the existence check that follows; a failed write is
+// reported with the platform's reason, and the partial file is removed.
+bool WriteCommandFile(const std::string& commandLine, const std::string& path) {
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite))
+        return true;
+    try {
+        file.Write(commandLine.data(), static_cast<UINT>(commandLine.size()));
+    } catch (const CFileException& error) {
+        file.Close();
+        ::DeleteFileA(path.c_str());
+        AppMessageBox(error.what(), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
+// Overwrites an edit control's text in place before emptying it.
+void WipeEditText(HWND edit) {
+    const int length = ::GetWindowTextLengthA(edit);
+    ::SetWindowTextA(edit, std::string(static_cast<size_t>(length > 0 ? length : 0), '*').c_str());
+    ::SetWindowTextA(edit, "");
+    ::SendMessageA(edit, EM_EMPTYUNDOBUFFER, 0, 0);
+}
+
+} // namespace
+
+CPasswordDlg::CPasswordDlg(std::string language, std::string program, std::string args,
+                           CWnd* parent)
+    : CDialog(IDD_PASSWORD, parent), m_strLanguage(std::move(language)),
+      m_strProgram(std::move(program)), m_strArgs(std::move(args)) {}
+
+CPasswordDlg::~CPasswordDlg() {
+    WipeSecret(m_strPassword);
+    WipeSecret(m_strConfirm);
+}
+
+void CPasswordDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PASSWORD_CANCEL, m_btnCancel);
+    DDX_Control(pDX, IDC_CONFIRM_LABEL, m_lblConfirm);
+    DDX_Control(pDX, IDC_PASSWORD_LABEL, m_lblPassword);
+    DDX_Control(pDX, IDC_PASSWORD_INSTALL, m_btnInstall);
+    DDX_Text(pDX, IDC_PASSWORD_EDIT, m_strPassword);
+    DDX_Text(pDX, IDC_CONFIRM_EDIT, m_strConfirm);
+    DDX_Control(pDX, IDC_PASSWORD_PROMPT, m_prompt);
+}
+
+BOOL CPasswordDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // Topmost stays; the dialog just gets no task-bar button of its own.
+    ModifyStyleEx(WS_EX_APPWINDOW, 0);
+    m_prompt.SetBackgroundColor(kPromptBackground, 0, false)
+        .SetTextColor(kPromptText)
+        .SetFontSize(kPromptPoints)
+        .SetFontBold(false);
+    LoadTexts();
+    CenterWindow();
+    return TRUE;
+}
+
+void CPasswordDlg::LoadTexts() {
+    m_prompt.SetWindowText(ReadIniString(m_strLanguage, "IDS_CAPTION"));
+    m_lblConfirm.SetWindowText(ReadIniString(m_strLanguage, "IDS_CONFIRM"));
+    m_lblPassword.SetWindowText(ReadIniString(m_strLanguage, "IDS_PASSWORD"));
+    m_btnCancel.SetWindowText(ReadIniString(m_strLanguage, "IDS_CANCEL"));
+    m_btnInstall.SetWindowText(ReadIniString(m_strLanguage, "IDS_INSTALL"));
+    // Drawn over the header picture.
+    ::SetWindowPos(m_prompt.m_hWnd, HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
+}
+
+bool CPasswordDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (m_running)
+        return true;
+    const int id = LOWORD(wParam);
+    const UINT code = HIWORD(wParam);
+    if (id == IDC_PASSWORD_CANCEL && code == BN_CLICKED) {
+        OnCancel();
+        return true;
+    }
+    if (id == IDC_PASSWORD_INSTALL && code == BN_CLICKED) {
+        OnInstall();
+        return true;
+    }
+    if ((id == IDC_PASSWORD_EDIT || id == IDC_CONFIRM_EDIT) &&
+        (code == EN_CHANGE || code == EN_KILLFOCUS)) {
+        OnEditChange();
+        return true;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CPasswordDlg::ReadFields() {
+    WipeSecret(m_strPassword);
+    WipeSecret(m_strConfirm);
+    UpdateData(true);
+}
+
+void CPasswordDlg::OnEditChange() {
+    ReadFields();
+    const bool valid = IsValidPassword(m_strPassword, m_strConfirm);
+    m_btnInstall.EnableWindow(valid);
+    if (valid)
+        ::SetFocus(m_btnInstall.m_hWnd);
+}
+
+void CPasswordDlg::OnInstall() {
+    // Only from the enabled state, and once: a command sent while Install is
+    // disabled starts nothing.
+    if (!::IsWindowEnabled(m_btnInstall.m_hWnd))
+        return;
+    m_running = true;
+    std::string commandLine;
+    try {
+        ReadFields();
+        UncoverOwnerForm();
+        const std::string temporaryFolder = TemporaryFolder();
+        const std::string commandFile = JoinPath(temporaryFolder, kCommandFileName);
+        const std::string logFile = JoinPath(temporaryFolder, kLogFileName);
+        commandLine = BuildInstallerCommandLine(
+            {m_strProgram, m_strArgs, m_strLanguage, m_strPassword, logFile}, CurrentLeadBytes());
+        RunInstaller(commandLine, commandFile);
+    } catch (...) {
+        // Reported, and the dialog still closes rather than stay hidden.
+        ReportWindowProcException();
+    }
+    WipeSecret(commandLine);
+    WipePassword();
+    OnOK();
+}
+
+void CPasswordDlg::UncoverOwnerForm() {
+    const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (!owner || !dynamic_cast<CSubformDlg*>(CWnd::FromHandle(owner)))
+        return;
+    ::ShowWindow(m_hWnd, SW_HIDE);
+    ::SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::InvalidateRect(owner, nullptr, TRUE);
+    ::UpdateWindow(owner);
+}
+
+void CPasswordDlg::RunInstaller(const std::string& commandLine, const std::string& commandFile) {
+    if (!WriteCommandFile(commandLine, commandFile))
+        return;
+    if (!FileExists(commandFile)) {
+        ShowFormattedMessage(m_strLanguage, "IDS_FILENOTFOUND", commandFile);
+        return;
+    }
+    FileRemoval removal(commandFile);
+    try {
+        UniqueHandle process;
+        DWORD error = StartInstaller(commandLine, process);
+        if (error == kErrorElevationRequired) {
+            const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+            error = StartElevatedInstaller(commandLine, owner ? owner : m_hWnd, process)
+                        ? ERROR_SUCCESS
+                        : ERROR_CANCELLED;
+        }
+        // The file only records the command line: it must not keep the password.
+        removal.RemoveNow();
+        if (error != ERROR_SUCCESS || !process.valid()) {
+            ShowInstallerFailure();
+            return;
+        }
+        InstallerWait outcome;
+        {
+            WindowDisabled disabled(m_hWnd);
+            outcome = WaitForInstaller(process.get(), m_installerTimeLimitMs);
+        }
+        if (outcome == InstallerWait::Ended)
+            AppMessageBox(ReadIniString(m_strLanguage, "IDS_REBOOT_REQUIRED"),
+                          MB_OK | MB_ICONEXCLAMATION);
+        else
+            ShowInstallerFailure();
+    } catch (...) {
+        removal.RemoveNow();
+        ShowInstallerFailure();
+    }
+}
+
+DWORD CPasswordDlg::StartInstaller(const std::string& commandLine, UniqueHandle& process) {
+    return CreateInstallerProcess(commandLine, process);
+}
+
+void CPasswordDlg::ShowInstallerFailure() const {
+    AppMessageBox(ReadIniString(m_strLanguage, "IDS_SQLEXPRESS_FAILED"),
+                  MB_OK | MB_ICONHAND | MB_TASKMODAL);
+}
+
+void CPasswordDlg::WipePassword() {
+    WipeEditText(::GetDlgItem(m_hWnd, IDC_PASSWORD_EDIT));
+    WipeEditText(::GetDlgItem(m_hWnd, IDC_CONFIRM_EDIT));
+    WipeSecret(m_strPassword);
+    WipeSecret(m_strConfirm);
+}

@@ -1,0 +1,280 @@
+#include "app/paths.h"
+#include "app/program_folder.h"
+#include "dialogs/installer_command.h"
+#include "dialogs/installer_process.h"
+#include "dialogs/password_dlg.h"
+#include "res/resource.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr UINT kRunChecks = WM_APP + 11;
+constexpr UINT kEndIfStillOpen = WM_APP + 12;
+constexpr INT_PTR kStillOpen = 99;
+constexpr DWORD kShortLimitMs = 200;
+constexpr const char* kPassword = "Abcd12";
+
+const std::string kTexts = "[EN]\nIDS_CAPTION=Choose a password\nIDS_CONFIRM=Again:\n"
+                           "IDS_PASSWORD=Password:\nIDS_CANCEL=Stop\nIDS_INSTALL=Go\n"
+                           "IDS_SQLEXPRESS_FAILED=Installer failed\n"
+                           "IDS_REBOOT_REQUIRED=Restart needed\n";
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string PlatformFolder(DWORD(WINAPI* query)(DWORD, LPSTR)) {
+    char folder[MAX_PATH] = {};
+    return std::string(folder, query(MAX_PATH, folder));
+}
+
+// The dialog with checks run once it is shown, the recorded start and the seams.
+class PasswordDlgUnderTest : public CPasswordDlg {
+public:
+    PasswordDlgUnderTest(std::string program, std::string args)
+        : CPasswordDlg("EN", std::move(program), std::move(args), nullptr) {}
+
+    std::function<void(PasswordDlgUnderTest&)> whileShown;
+    bool elevationRequired = false;
+    std::string commandFileAtStart;
+
+    void ShortenTimeLimit() { m_installerTimeLimitMs = kShortLimitMs; }
+    HWND Item(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    const std::string& Password() const { return m_strPassword; }
+    void Type(const char* password, const char* confirmation) const {
+        ::SendMessageA(Item(IDC_PASSWORD_EDIT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(password));
+        ::SendMessageA(Item(IDC_CONFIRM_EDIT), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(confirmation));
+    }
+
+    BOOL OnInitDialog() override {
+        const BOOL focus = CPasswordDlg::OnInitDialog();
+        ::PostMessageA(m_hWnd, kRunChecks, 0, 0);
+        return focus;
+    }
+
+protected:
+    DWORD StartInstaller(const std::string& commandLine, UniqueHandle& process) override {
+        commandFileAtStart =
+            ReadFileBytes(JoinPath(PlatformFolder(::GetTempPathA), kCommandFileName));
+        if (elevationRequired)
+            return kErrorElevationRequired;
+        return CPasswordDlg::StartInstaller(commandLine, process);
+    }
+
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (msg == kRunChecks) {
+            if (whileShown)
+                whileShown(*this);
+            // Dropped when the checks ended the dialog already.
+            ::PostMessageA(m_hWnd, kEndIfStillOpen, 0, 0);
+            return true;
+        }
+        if (msg == kEndIfStillOpen) {
+            EndDialog(kStillOpen);
+            return true;
+        }
+        return CPasswordDlg::OnMessage(msg, wParam, lParam, result);
+    }
+};
+
+// Sets an environment variable for one test, then restores it.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::string& value) : m_name(name) {
+        char old[MAX_PATH] = {};
+        const DWORD length = ::GetEnvironmentVariableA(name, old, sizeof old);
+        if (length > 0 && length < sizeof old)
+            m_old = std::string(old, length);
+        ::SetEnvironmentVariableA(name, value.c_str());
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() { ::SetEnvironmentVariableA(m_name, m_old ? m_old->c_str() : nullptr); }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+class PasswordDlgTest : public testing::Test {
+protected:
+    PasswordDlgTest() : m_recorderLog("RECORDER_LOG", m_logPath) {
+        ::DeleteFileA(m_logPath.c_str());
+        ::DeleteFileA(m_commandFile.c_str());
+    }
+    ~PasswordDlgTest() override { ::DeleteFileA(m_logPath.c_str()); }
+
+    // Runs the dialog on this Setup.ini; the checks type and press.
+    INT_PTR Run(PasswordDlgUnderTest& dialog, std::function<void(PasswordDlgUnderTest&)> checks,
+                const std::string& ini = kTexts) {
+        ScopedSetupIni setup(ini);
+        dialog.whileShown = std::move(checks);
+        return dialog.DoModal();
+    }
+
+    static void TypeAndInstall(PasswordDlgUnderTest& dialog, const char* password = kPassword) {
+        dialog.Type(password, password);
+        ::SendMessageA(dialog.Item(IDC_PASSWORD_INSTALL), BM_CLICK, 0, 0);
+    }
+
+    const std::string m_folder = GetProgramFolder();
+    const std::string m_recorder = m_folder + "recorder.exe";
+    const std::string m_logPath = m_folder + "password_dlg_recorder.log";
+    const std::string m_commandFile = JoinPath(PlatformFolder(::GetTempPathA), kCommandFileName);
+    ScopedEnvironment m_recorderLog;
+};
+
+TEST_F(PasswordDlgTest, InstallIsEnabledAndFocusedOnlyWhileTheEntryIsValid) {
+    struct EntryCase {
+        const char* password;
+        const char* confirmation;
+        bool valid;
+    };
+    const EntryCase cases[] = {
+        {"Abcd1", "Abcd1", false},
+        {"Abcd12", "Abcd12", true},
+        {"Abcd12", "abcd12", false},
+        {"\xC4"
+         "bcd12",
+         "\xC4"
+         "bcd12",
+         false},
+    };
+    PasswordDlgUnderTest dialog(m_recorder, "");
+    Run(dialog, [&](PasswordDlgUnderTest& d) {
+        EXPECT_EQ(::GetFocus(), d.Item(IDC_PASSWORD_EDIT));
+        EXPECT_FALSE(::IsWindowEnabled(d.Item(IDC_PASSWORD_INSTALL)));
+        EXPECT_EQ(d.GetExStyle() & WS_EX_APPWINDOW, 0u);
+        EXPECT_EQ(CWnd::FromHandle(d.Item(IDC_PASSWORD_PROMPT))->GetWindowText(),
+                  "Choose a password");
+        EXPECT_EQ(CWnd::FromHandle(d.Item(IDC_PASSWORD_INSTALL))->GetWindowText(), "Go");
+        for (const EntryCase& c : cases) {
+            d.Type("", "");
+            ::SetFocus(d.Item(IDC_CONFIRM_EDIT));
+            d.Type(c.password, c.confirmation);
+            EXPECT_EQ(::IsWindowEnabled(d.Item(IDC_PASSWORD_INSTALL)) != FALSE, c.valid)
+                << c.password << " / " << c.confirmation;
+            EXPECT_EQ(::GetFocus(), d.Item(c.valid ? IDC_PASSWORD_INSTALL : IDC_CONFIRM_EDIT))
+                << c.password << " / " << c.confirmation;
+        }
+    });
+}
+
+TEST_F(PasswordDlgTest, InstallerGetsTheCommandLineAndNothingKeepsThePassword) {
+    const std::string copy = m_folder + "recorder_EN.exe";
+    ASSERT_TRUE(::CopyFileA(m_recorder.c_str(), copy.c_str(), FALSE));
+    const char* password = "Ab 1\"cd";
+    const ScopedEnvironment exitCode("RECORDER_EXIT_CODE", "3"); // any ending counts alike
+    PasswordDlgUnderTest dialog(m_folder + "recorder_$LANGUAGE.exe",
+                                "/log=\"$LOGFILE\" /sa=$PASSWORD /again=$PASSWORD /l=$LANGUAGE");
+    MessageBoxWatcher watcher;
+    const INT_PTR result =
+        Run(dialog, [&](PasswordDlgUnderTest& d) { TypeAndInstall(d, password); });
+
+    const std::string log = JoinPath(PlatformFolder(::GetTempPathA), kLogFileName);
+    const std::string commandLine =
+        "\"" + copy + "\" /log=\"" + log + "\" /sa=Ab 1\"cd /again=Ab 1\"cd /l=$LANGUAGE";
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(ReadFileBytes(m_logPath),
+              "CMD=" + commandLine + "\nCWD=" + PlatformFolder(::GetCurrentDirectoryA) + "\n");
+    EXPECT_EQ(dialog.commandFileAtStart, commandLine);
+    EXPECT_FALSE(FileExists(m_commandFile));
+    EXPECT_EQ(dialog.Password(), "");
+    ASSERT_EQ(watcher.boxes().size(), 1u);
+    EXPECT_EQ(watcher.boxes()[0].text, "Restart needed");
+    EXPECT_EQ(watcher.boxes()[0].icon, ::LoadIconA(nullptr, IDI_EXCLAMATION));
+    ::DeleteFileA(copy.c_str());
+}
+
+TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
+    struct OutcomeCase {
+        const char* name;
+        std::string program;
+        const char* neverIdle;
+        const char* sleepMs;
+        bool elevationRequired;
+        bool shortLimit;
+        const char* message;
+        LPCSTR icon;
+        bool started;
+    };
+    const OutcomeCase cases[] = {
+        {"still running", m_recorder, "0", "2000", false, true, "Installer failed", IDI_HAND, true},
+        {"never idle", m_recorder, "1", "2000", false, true, "Installer failed", IDI_HAND, true},
+        {"missing program", m_folder + "no_such_installer.exe", "0", "0", false, false,
+         "Installer failed", IDI_HAND, false},
+        // Found by its bare name in the launcher's folder, started through the shell.
+        {"elevation required", "recorder", "0", "0", true, false, "Restart needed", IDI_EXCLAMATION,
+         true},
+    };
+    for (const OutcomeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScopedEnvironment neverIdle("RECORDER_NEVER_IDLE", c.neverIdle);
+        const ScopedEnvironment sleep("RECORDER_SLEEP_MS", c.sleepMs);
+        ::DeleteFileA(m_logPath.c_str());
+        PasswordDlgUnderTest dialog(c.program, "/sa=$PASSWORD");
+        dialog.elevationRequired = c.elevationRequired;
+        if (c.shortLimit)
+            dialog.ShortenTimeLimit();
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(Run(dialog, [](PasswordDlgUnderTest& d) { TypeAndInstall(d); }), IDOK);
+        ASSERT_EQ(watcher.boxes().size(), 1u);
+        EXPECT_EQ(watcher.boxes()[0].text, c.message);
+        EXPECT_EQ(watcher.boxes()[0].icon, ::LoadIconA(nullptr, c.icon));
+        const std::string recorded = ReadFileBytes(m_logPath);
+        EXPECT_EQ(recorded.find(std::string("recorder.exe\" /sa=") + kPassword + "\n") !=
+                      std::string::npos,
+                  c.started)
+            << recorded;
+        EXPECT_FALSE(FileExists(m_commandFile));
+    }
+}
+
+TEST_F(PasswordDlgTest, CommandFileThatCannotBeCreatedIsReportedEvenWithoutItsText) {
+    const std::string missingFolder = m_folder + "no_such_folder\\";
+    const ScopedEnvironment tmp("TMP", missingFolder);
+    PasswordDlgUnderTest dialog(m_recorder, "/sa=$PASSWORD");
+    MessageBoxWatcher watcher;
+    // No IDS_FILENOTFOUND to format: the key itself tells what failed.
+    EXPECT_EQ(Run(dialog, [](PasswordDlgUnderTest& d) { TypeAndInstall(d); }), IDOK);
+    ASSERT_EQ(watcher.boxes().size(), 1u);
+    EXPECT_EQ(watcher.boxes()[0].text,
+              std::string("IDS_FILENOTFOUND: ") + missingFolder + kCommandFileName);
+    EXPECT_FALSE(FileExists(m_logPath));
+}
+
+TEST_F(PasswordDlgTest, CancelAndEscapeEndWithoutWritingOrStarting) {
+    const std::function<void(PasswordDlgUnderTest&)> endings[] = {
+        [](PasswordDlgUnderTest& d) {
+            ::SendMessageA(d.Item(IDC_PASSWORD_CANCEL), BM_CLICK, 0, 0);
+        },
+        [](PasswordDlgUnderTest& d) {
+            ::SetFocus(d.Item(IDC_PASSWORD_EDIT));
+            ::PostMessageA(d.Item(IDC_PASSWORD_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+        },
+    };
+    for (const auto& end : endings) {
+        PasswordDlgUnderTest dialog(m_recorder, "/sa=$PASSWORD");
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(Run(dialog,
+                      [&](PasswordDlgUnderTest& d) {
+                          d.Type(kPassword, kPassword);
+                          end(d);
+                      }),
+                  IDCANCEL);
+        EXPECT_TRUE(watcher.boxes().empty());
+        EXPECT_FALSE(FileExists(m_commandFile));
+        EXPECT_FALSE(FileExists(m_logPath));
+    }
+}
+
+} // namespace
