@@ -25,12 +25,28 @@ public:
     void CreateButtons();
 
 protected:
+    // Called for the form's commands: a click on one of its shaded buttons
+    // carries out the button's action; other commands go to the dialog.
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Opens a document, program, folder or web address through the shell, with
+    // the language tokens filled in; tells the user when it cannot.
+    void OpenTarget(std::string target, std::string args);
+
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     // Called for WM_PAINT: the minimised icon, or the version text over the picture.
     void OnPaint();
     // Draws [main] versionNumber in white, transparent, into its rectangle.
     void PaintVersionText(HDC dc);
     void CreateVersionFont();
+
+    // True when the action took the click (a declined licence does not).
+    bool RunAction(const CShadeButtonST& button);
+    // The licence, then the target when it is accepted; true when accepted.
+    bool RunClickThrough(const std::string& url, const std::string& args);
+    // The form of the section, modal above this one.
+    void RunNestedForm(const std::string& section);
+    // The database password dialog, which runs the installer itself.
+    void RunDatabaseInstaller(const std::string& program, const std::string& args);
 
     HICON m_hIcon = nullptr;
     CFont m_versionTextFont;

@@ -103,8 +103,10 @@ void LauncherTest::CopySample() const {
     CopyTree(sample, m_folder);
 }
 
-LaunchedProgram& LauncherTest::Start(const std::string& argument) {
-    m_program = std::make_unique<LaunchedProgram>(m_folder + "\\launcher.exe", m_folder, argument);
+LaunchedProgram& LauncherTest::Start(const std::string& argument,
+                                     const std::string& currentFolder) {
+    m_program = std::make_unique<LaunchedProgram>(
+        m_folder + "\\launcher.exe", currentFolder.empty() ? m_folder : currentFolder, argument);
     EXPECT_TRUE(m_program->started()) << "CreateProcess failed: " << ::GetLastError();
     return *m_program;
 }
@@ -134,6 +136,10 @@ ScreenImage LauncherTest::CaptureForm(const WindowFacts& form) {
     // A busy machine may pause between the window and its buttons' paint.
     m_program->WaitUntilIdle(kWaitMs);
     return CaptureWhenSettled(form.screenRect);
+}
+
+std::string E2eFilesFolder() {
+    return FolderOfThisProgram() + "e2e_files";
 }
 
 std::string MainSection(const std::string& imageFile, const std::string& buttonCountLine) {

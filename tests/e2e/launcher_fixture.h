@@ -29,7 +29,8 @@ protected:
     // Copies the sample installation folder demo/ into the test's folder.
     void CopySample() const;
 
-    LaunchedProgram& Start(const std::string& argument = "");
+    // Starts the launcher of the test's folder, in that folder or another one.
+    LaunchedProgram& Start(const std::string& argument = "", const std::string& currentFolder = "");
     LaunchedProgram& program() { return *m_program; }
 
     // The form once it is shown; fails the test when it does not come.
@@ -46,6 +47,10 @@ private:
     std::string m_folder;
     std::unique_ptr<LaunchedProgram> m_program;
 };
+
+// The folder beside the test program that holds launcher.exe, the sample
+// folder and the stand-ins for started programs.
+std::string E2eFilesFolder();
 
 // The [main] section of a test: a picture, the test title and a button count.
 std::string MainSection(const std::string& imageFile, const std::string& buttonCountLine);
