@@ -76,14 +76,15 @@ std::string FormSections(const std::string& form, const std::vector<ButtonEntry>
 }
 
 void ActionTest::WriteForms(const std::vector<ButtonEntry>& mainButtons,
-                            const std::string& otherSections) const {
+                            const std::string& otherSections,
+                            const std::string& moreEnglishTexts) const {
     WriteFile("face.bmp", PlainBmp(320, 240, 0x336699));
     WriteSetupIni(MainSection("face.bmp", ButtonCount(mainButtons)) +
                   ButtonSections("main", mainButtons) + otherSections +
                   "[EN]\nIDS_LABEL=Press\nIDS_FILENOTFOUND=Not found: %1\n"
                   "IDS_NOFILE_ASSOCIATION=No program opens this file.\n"
-                  "IDS_FILEOPEN_ERROR=The file could not be opened.\nIDS_HELLO=Hello\\nthere\n"
-                  "[DE]\nIDS_LABEL=Los\nIDS_FILENOTFOUND=Nicht gefunden: %1\n");
+                  "IDS_FILEOPEN_ERROR=The file could not be opened.\nIDS_HELLO=Hello\\nthere\n" +
+                  moreEnglishTexts + "[DE]\nIDS_LABEL=Los\nIDS_FILENOTFOUND=Nicht gefunden: %1\n");
 }
 
 void ActionTest::SetUp() {

@@ -23,9 +23,11 @@ protected:
     void TearDown() override;
 
     // Writes a plain picture and a Setup.ini whose first form has these
-    // buttons, followed by the other sections and the English and German texts.
+    // buttons, followed by the other sections and the English (with the
+    // further lines given) and German texts.
     void WriteForms(const std::vector<ButtonEntry>& mainButtons,
-                    const std::string& otherSections = "") const;
+                    const std::string& otherSections = "",
+                    const std::string& moreEnglishTexts = "") const;
 
     // The form's button with this number (1 to 10).
     static HWND Button(const WindowFacts& form, int number);

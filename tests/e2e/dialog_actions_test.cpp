@@ -1,0 +1,89 @@
+// The buttons that run a dialog first: the licence click-through and the
+// database password dialog, worked from outside like a user.
+#include "action_fixture.h"
+#include "driver/user_input.h"
+
+namespace {
+
+constexpr const char* kDialogTexts = "IDS_LICENSECAPTION=Licence agreement\n"
+                                     "IDS_REBOOT_REQUIRED=Please restart.\n";
+
+// Waits until the window is gone; false when it stays.
+bool WaitUntilClosed(HWND window) {
+    const DWORD start = ::GetTickCount();
+    while (::IsWindow(window) && ::GetTickCount() - start < kWaitMs)
+        ::Sleep(20);
+    return !::IsWindow(window);
+}
+
+TEST_F(ActionTest, ClickThroughOpensOnlyWhenTheLicenceIsAccepted) {
+    WriteForms({{"clickThru", "prog.exe", "/accepted $LANGUAGE"}}, "", kDialogTexts);
+    Start("EN");
+    const WindowFacts form = WaitForForm();
+    ASSERT_NE(form.hwnd, nullptr);
+
+    const struct {
+        const char* way;
+        void (*leave)(HWND licence);
+    } declines[] = {
+        {"Exit", [](HWND licence) { PressButton(::GetDlgItem(licence, IDCANCEL)); }},
+        {"Escape", [](HWND licence) { PostKey(licence, VK_ESCAPE); }},
+        {"close box", [](HWND licence) { ::PostMessageA(licence, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& decline : declines) {
+        SCOPED_TRACE(decline.way);
+        PressButton(Button(form, 1));
+        const WindowFacts licence = WaitForWindow(program().id(), "Licence agreement", kWaitMs);
+        ASSERT_NE(licence.hwnd, nullptr);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(licence.hwnd, IDOK)));
+        decline.leave(licence.hwnd);
+        EXPECT_TRUE(WaitUntilClosed(licence.hwnd));
+        EXPECT_TRUE(::IsWindowEnabled(form.hwnd));
+    }
+
+    PressButton(Button(form, 1));
+    const WindowFacts licence = WaitForWindow(program().id(), "Licence agreement", kWaitMs);
+    ASSERT_NE(licence.hwnd, nullptr);
+    PressButton(::GetDlgItem(licence.hwnd, 118)); // the agreement box
+    PressButton(::GetDlgItem(licence.hwnd, IDOK));
+    EXPECT_TRUE(WaitUntilClosed(licence.hwnd));
+    EXPECT_EQ(WaitForRecords(1),
+              "CMD=\"" + folder() + "\\prog.exe\" /accepted EN\nCWD=" + folder() + "\n");
+}
+
+TEST_F(ActionTest, DatabaseButtonRunsTheInstallerWithThePasswordAndLeavesNoCommandFile) {
+    char temporary[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temporary);
+    const std::string commandFile = std::string(temporary) + "SQLExpress_Setup.bat";
+    WriteForms({{"sqlexpress", "prog.exe", "/SAPWD=$PASSWORD /LOG=$LOGFILE /L=$LANGUAGE"}}, "",
+               kDialogTexts);
+    Start("EN");
+    const WindowFacts form = WaitForForm();
+    ASSERT_NE(form.hwnd, nullptr);
+
+    PressButton(Button(form, 1));
+    const WindowFacts dialog = WaitForWindow(program().id(), "SQL Express", kWaitMs);
+    ASSERT_NE(dialog.hwnd, nullptr);
+    const HWND install = ::GetDlgItem(dialog.hwnd, 108);
+    EXPECT_FALSE(::IsWindowEnabled(install));
+    for (int field : {103, 105})
+        ::SendMessageA(::GetDlgItem(dialog.hwnd, field), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>("Secret 12"));
+    EXPECT_TRUE(::IsWindowEnabled(install));
+    PressButton(install);
+
+    const WindowFacts box = WaitForMessageBox();
+    ASSERT_NE(box.hwnd, nullptr);
+    EXPECT_EQ(MessageBoxText(box.hwnd), "Please restart.");
+    EXPECT_EQ(MessageBoxIconOf(box.hwnd), IDI_EXCLAMATION);
+    // Program and arguments exactly as configured, the password as typed.
+    EXPECT_EQ(WaitForRecords(1),
+              "CMD=\"prog.exe\" /SAPWD=Secret 12 /LOG=" + std::string(temporary) +
+                  "SQLExpress_Setup.log /L=$LANGUAGE\nCWD=" + folder() + "\n");
+    EXPECT_EQ(::GetFileAttributesA(commandFile.c_str()), INVALID_FILE_ATTRIBUTES);
+    PressOk(box.hwnd);
+    EXPECT_TRUE(WaitUntilClosed(dialog.hwnd));
+    EXPECT_TRUE(::IsWindowVisible(form.hwnd));
+}
+
+} // namespace
