@@ -30,6 +30,37 @@ WindowFacts WaitForForms(DWORD processId, size_t count) {
     return forms.size() == count ? forms.back() : WindowFacts{};
 }
 
+struct FoundWindow {
+    HWND hwnd;
+    std::string title;
+};
+
+BOOL CALLBACK FindFileWindow(HWND hwnd, LPARAM found) {
+    char className[64] = {};
+    ::GetClassNameA(hwnd, className, sizeof className);
+    if (!::IsWindowVisible(hwnd) || std::string(className) != "ExplorerWClass")
+        return TRUE;
+    auto* window = reinterpret_cast<FoundWindow*>(found);
+    char title[MAX_PATH] = {};
+    ::GetWindowTextA(hwnd, title, sizeof title);
+    *window = {hwnd, title};
+    return FALSE;
+}
+
+// The title of the file window the shell opens for a folder, once it is shown;
+// the window is closed, so that it covers no later screenshot.
+std::string TitleOfOpenedFolder() {
+    FoundWindow found{nullptr, ""};
+    const DWORD start = ::GetTickCount();
+    while (!found.hwnd && ::GetTickCount() - start < kWaitMs) {
+        ::EnumWindows(&FindFileWindow, reinterpret_cast<LPARAM>(&found));
+        ::Sleep(50);
+    }
+    if (found.hwnd)
+        ::PostMessageA(found.hwnd, WM_CLOSE, 0, 0);
+    return found.title;
+}
+
 TEST_F(ActionTest, FailuresAndMessagesAreToldInABoxAndTheFormStaysOpen) {
     WriteFile("data.e2enone", "a document of a type nothing opens");
     WriteFile("fake.exe", "text, not a program");
@@ -117,7 +148,7 @@ TEST_F(ActionTest, TargetsAreLookedForBesideTheProgramFirstThenInTheCurrentFolde
     const std::string recorder = E2eFilesFolder() + "\\recorder.exe";
     ASSERT_TRUE(::CopyFileA(recorder.c_str(), (elsewhere + "\\prog.exe").c_str(), FALSE));
     ASSERT_TRUE(::CopyFileA(recorder.c_str(), (elsewhere + "\\only_here.exe").c_str(), FALSE));
-    WriteForms({{"open", "prog.exe", "1"}, {"open", "only_here.exe", "2"}});
+    WriteForms({{"open", "prog.exe", "1"}, {"open", "only_here.exe", "2"}, {"open", "", ""}});
     Start("EN", elsewhere);
     const WindowFacts form = WaitForForm();
     ASSERT_NE(form.hwnd, nullptr);
@@ -128,6 +159,9 @@ TEST_F(ActionTest, TargetsAreLookedForBesideTheProgramFirstThenInTheCurrentFolde
     const std::string records = WaitForRecords(2);
     EXPECT_EQ(records, "CMD=\"" + folder() + "\\prog.exe\" 1\nCWD=" + elsewhere +
                            "\nCMD=\"only_here.exe\" 2\nCWD=" + elsewhere + "\n");
+    // The empty url is the program's folder, whatever the current one.
+    PressButton(Button(form, 3));
+    EXPECT_EQ(TitleOfOpenedFolder(), folder().substr(folder().rfind('\\') + 1));
 }
 
 TEST_F(ActionTest, NestedFormsStackUpToTheirBoundAndEndOneByOne) {
