@@ -10,13 +10,25 @@ root=$PWD
 scripts/bootstrap.sh
 build=${DEMO_BUILD_DIR:-$root/build/windows}
 cmake --preset windows -B "$build" >/dev/null
-cmake --build "$build" --target launcher
+cmake --build "$build" --target launcher sample_setup
 
 run=$root/run/demo
 rm -rf "$run" && mkdir -p "$run"
 cp -r demo/. "$run/"
 cp "$build/src/launcher.exe" "$run/launcher.exe"
+# The sample installer, under the names the install buttons start.
+mkdir -p "$run/setup"
+for name in install database; do
+  cp "$build/tools/sample_setup/sample_setup.exe" "$run/setup/$name.exe"
+done
 prefix=$build/wineprefix
+
+# Every Windows system opens a .txt in Notepad; a new Wine prefix has no
+# program for it, so the "Read me" button would fail there. (The first Wine run
+# also sets up the prefix, its server and, without a display, the virtual one.)
+"$root/scripts/wine-run.sh" "$prefix" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null
+"$root/scripts/wine-run.sh" "$prefix" reg add 'HKCR\txtfile\shell\open\command' /ve \
+  /d 'notepad.exe "%1"' /f >/dev/null
 
 if [ -n "${DISPLAY:-}" ]; then
   cd "$run" && exec "$root/scripts/wine-run.sh" "$prefix" launcher.exe "$@"
@@ -24,8 +36,6 @@ fi
 
 # No display: run on the prefix's virtual display, take a screenshot, end it.
 cd "$run"
-# A first, empty Wine run sets up the prefix, its server and the display.
-"$root/scripts/wine-run.sh" "$prefix" cmd /c exit
 display=$(cut -d' ' -f1 "$prefix.display")
 "$root/scripts/wine-run.sh" "$prefix" launcher.exe "$@" &
 launcher=$!

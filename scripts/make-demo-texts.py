@@ -31,8 +31,8 @@ buttonCount=7
 # (section, label, action, url, args); every button of a form is stacked in
 # the picture's right-hand panel.
 BUTTONS = [
-    ("main", "IDS_BTN_INSTALL", "clickThru", r"setup\install.cmd", "/lang $LANGID"),
-    ("main", "IDS_BTN_DATABASE", "sqlexpress", r"setup\sqlexpress.cmd",
+    ("main", "IDS_BTN_INSTALL", "clickThru", r"setup\install.exe", "/lang $LANGID"),
+    ("main", "IDS_BTN_DATABASE", "sqlexpress", r"setup\database.exe",
      "/ACTION=Install /SAPWD=$PASSWORD /LOG=$LOGFILE"),
     ("main", "IDS_BTN_README", "open", r"docs\ReadMe.txt", ""),
     ("main", "IDS_BTN_WEBSITE", "open", "http://www.example.com/sample/?lang=$LANGUAGE", ""),

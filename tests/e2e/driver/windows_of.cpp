@@ -69,6 +69,19 @@ WindowFacts WaitForWindow(DWORD processId, const std::string& title, DWORD milli
     return {};
 }
 
+WindowFacts WaitForWindowOfAnyProcess(const std::string& title, DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    do {
+        // Another window of the title may come first in the platform's order.
+        for (HWND hwnd = ::FindWindowExA(nullptr, nullptr, nullptr, title.c_str()); hwnd;
+             hwnd = ::FindWindowExA(nullptr, hwnd, nullptr, title.c_str()))
+            if (::IsWindowVisible(hwnd))
+                return DescribeWindow(hwnd);
+        ::Sleep(20);
+    } while (::GetTickCount() - start < milliseconds);
+    return {};
+}
+
 WindowFacts WaitForMessageBox(DWORD processId, DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
     do {

@@ -31,6 +31,10 @@ WindowFacts DescribeWindow(HWND hwnd);
 // with exactly this title; an empty result when none came.
 WindowFacts WaitForWindow(DWORD processId, const std::string& title, DWORD milliseconds);
 
+// Waits up to `milliseconds` for a visible top-level window of any process
+// with exactly this title, such as a box of a program the tested one started.
+WindowFacts WaitForWindowOfAnyProcess(const std::string& title, DWORD milliseconds);
+
 // Waits for a message box of the process: a dialog of class #32770 with its
 // text in the static 0xFFFF.
 WindowFacts WaitForMessageBox(DWORD processId, DWORD milliseconds);
