@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386
-          xvfb x11-utils fonts-wine fonts-liberation2 googletest libbenchmark-dev imagemagick python3 cppcheck)
+          xvfb x11-utils fonts-wine fonts-liberation2 fonts-ipafont-gothic googletest libbenchmark-dev
+          imagemagick python3 cppcheck)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -29,9 +29,8 @@ if [ -z "${DISPLAY:-}" ]; then
   fi
   export DISPLAY=$(cut -d' ' -f1 "$prefix.display")
 fi
-if [ ! -f "$prefix/.prepared" ]; then
-  "$here/wine-prefix.sh" "$prefix"
-fi
+# Prepares a new prefix, and adds later preparation steps to an older one.
+"$here/wine-prefix.sh" "$prefix"
 # A persistent server (a no-op when one already runs for this prefix) and the
 # prefix's services, started with no pipes of the caller attached.
 wineserver -p </dev/null >/dev/null 2>&1 || true
