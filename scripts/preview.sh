@@ -110,7 +110,10 @@ for lang in "${requested[@]}"; do
   while IFS=$'\t' read -r stem form; do
     # No time stamps in the files: an unchanged page stays byte for byte the same.
     convert "$pages/$stem.bmp" -strip -define png:exclude-chunks=date,time "$out/$lang/$stem.png"
-    sheet+=(-label "${form//%/%%}" "$out/$lang/$stem.png")
+    # The label is taken literally: no % escapes, no @file to read.
+    label=${form//%/%%}
+    [ "${label:0:1}" = @ ] && label="\\$label"
+    sheet+=(-label "$label" "$out/$lang/$stem.png")
   done < <(tr -d '\r' <"$pages.list")
   forms=$((${#sheet[@]} / 3))
   if [ $forms -gt 0 ]; then
