@@ -87,8 +87,8 @@ void CheckFixedTexts(CheckContext& context) {
             }
         if (!lacking.empty())
             context.Report(Severity::kWarning, line,
-                           "fixed key \"" + key + "\" missing in " + ListSections(lacking) + ": " +
-                               UseOf(key) + " is empty there");
+                           "fixed key \"" + key + "\" (" + UseOf(key) + ") missing in " +
+                               ListSections(lacking) + ": the text is empty there");
     }
     // The not-found message is formatted with the path as its one insert.
     for (const CheckLanguage& language : context.languages) {
