@@ -6,18 +6,34 @@
 
 #include <windows.h>
 
+#include <vector>
+
 std::string SetupIniPath() {
     return JoinPath(GetProgramFolder(), "Setup.ini");
 }
 
-std::string ReadIniValue(const std::string& section, const std::string& key) {
-    const std::string file = SetupIniPath();
+std::string ReadProfileValue(const std::string& file, const std::string& section,
+                             const std::string& key, const std::string& defaultValue,
+                             std::size_t maxBytes) {
     if (!FitsPlatformPath(file))
-        return std::string();
-    char value[kMaxIniValueBytes + 1] = {};
-    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value,
-                                                    sizeof value, file.c_str());
-    return std::string(value, length < sizeof value ? length : 0);
+        return defaultValue;
+    std::vector<char> value(maxBytes + 1, '\0');
+    const DWORD length =
+        ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), value.data(),
+                                   static_cast<DWORD>(value.size()), file.c_str());
+    return std::string(value.data(), length < value.size() ? length : 0);
+}
+
+int ReadProfileInt(const std::string& file, const std::string& section, const std::string& key,
+                   int defaultValue) {
+    if (!FitsPlatformPath(file))
+        return defaultValue;
+    return static_cast<int>(
+        ::GetPrivateProfileIntA(section.c_str(), key.c_str(), defaultValue, file.c_str()));
+}
+
+std::string ReadIniValue(const std::string& section, const std::string& key) {
+    return ReadProfileValue(SetupIniPath(), section, key, "", kMaxIniValueBytes);
 }
 
 std::string ReadIniString(const std::string& section, const std::string& key) {
@@ -25,9 +41,5 @@ std::string ReadIniString(const std::string& section, const std::string& key) {
 }
 
 int ReadIniInt(const std::string& section, const std::string& key, int defaultValue) {
-    const std::string file = SetupIniPath();
-    if (!FitsPlatformPath(file))
-        return defaultValue;
-    return static_cast<int>(
-        ::GetPrivateProfileIntA(section.c_str(), key.c_str(), defaultValue, file.c_str()));
+    return ReadProfileInt(SetupIniPath(), section, key, defaultValue);
 }

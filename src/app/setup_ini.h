@@ -1,6 +1,7 @@
 // Reading "Setup.ini" beside the program. Every read opens the file afresh.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Longest value read, in bytes; longer values are cut.
@@ -17,3 +18,11 @@ std::string ReadIniValue(const std::string& section, const std::string& key);
 
 // An integer setting; the default when missing or empty.
 int ReadIniInt(const std::string& section, const std::string& key, int defaultValue);
+
+// The reads above from a given profile file (a full path): at most maxBytes of
+// the value, the default when the key is missing.
+std::string ReadProfileValue(const std::string& file, const std::string& section,
+                             const std::string& key, const std::string& defaultValue,
+                             std::size_t maxBytes);
+int ReadProfileInt(const std::string& file, const std::string& section, const std::string& key,
+                   int defaultValue);

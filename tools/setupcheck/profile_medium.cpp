@@ -1,0 +1,69 @@
+#include "profile_medium.h"
+
+#include "app/program_folder.h"
+#include "app/setup_ini.h"
+#include "app/system_code_page.h"
+#include "framework/file.h"
+#include "framework/image.h"
+
+#include <windows.h>
+
+namespace {
+
+// Longer than any value worth reading whole: enough to tell how far past the
+// launcher's 259 bytes a value goes.
+constexpr std::size_t kWholeValueBytes = 65535;
+
+// Returned for a missing key; no value of a Setup.ini holds control characters.
+const std::string kMissing = "\x01\x02missing\x02\x01";
+
+} // namespace
+
+ProfileMedium::ProfileMedium(const std::string& folder)
+    : m_folder(JoinPath(folder, "")), m_setupIni(JoinPath(m_folder, "Setup.ini")) {}
+
+const LeadByteTable& ProfileMedium::LeadBytes() const {
+    return CurrentLeadBytes();
+}
+
+std::optional<std::string> ProfileMedium::Value(const std::string& section,
+                                                const std::string& key) const {
+    std::string value = ReadProfileValue(m_setupIni, section, key, kMissing, kWholeValueBytes);
+    if (value == kMissing)
+        return std::nullopt;
+    return value;
+}
+
+int ProfileMedium::Integer(const std::string& section, const std::string& key,
+                           int defaultValue) const {
+    return ReadProfileInt(m_setupIni, section, key, defaultValue);
+}
+
+bool ProfileMedium::Exists(const std::string& path) const {
+    return FileExists(path);
+}
+
+bool ProfileMedium::IsFolder(const std::string& path) const {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ProfileMedium::FileHead(const std::string& path, std::size_t bytes) const {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone))
+        return std::string();
+    std::string head(bytes, '\0');
+    try {
+        head.resize(file.Read(head.data(), static_cast<UINT>(head.size())));
+    } catch (const CFileException&) {
+        head.clear();
+    }
+    return head;
+}
+
+std::optional<PictureSize> ProfileMedium::DecodePicture(const std::string& path) const {
+    CImage image;
+    if (FAILED(image.Load(path)) || image.IsNull())
+        return std::nullopt;
+    return PictureSize{image.GetWidth(), image.GetHeight()};
+}

@@ -1,0 +1,68 @@
+#include "setup_checks.h"
+
+#include "app/face_name.h"
+#include "app/paths.h"
+#include "app/setup_ini.h"
+#include "forms/form_layout.h"
+#include "text_encoding.h"
+
+std::vector<Finding> CheckSetup(const Medium& medium, const std::string& setupIniBytes) {
+    const TextEncoding encoding = DetectTextEncoding(setupIniBytes);
+    CheckContext context(medium, IniLineIndex(NarrowedForLines(setupIniBytes, encoding)));
+    if (encoding != TextEncoding::kAnsi)
+        context.Report(Severity::kWarning, 1, "the file is " + EncodingProblem(encoding));
+    if (context.languages.empty())
+        context.Report(Severity::kWarning, 0,
+                       "no language section (such as [EN] with IDS_ texts): every caption and "
+                       "message is empty");
+    CheckMainSettings(context);
+    CheckForms(context);
+    CheckLicences(context);
+    CheckFixedTexts(context);
+    CheckValueLengths(context);
+    SortByLine(context.findings);
+    return context.findings;
+}
+
+void CheckMainSettings(CheckContext& context) {
+    const IniLineIndex& index = context.index;
+    const std::string imageFile = context.Read("main", "imageFile");
+    const int imageLine = index.LineOf("main", "imageFile");
+    const std::string picturePath = JoinPath(context.medium.Folder(), imageFile);
+    if (imageFile.empty())
+        context.Report(Severity::kError, imageLine,
+                       "no imageFile in [main]: every form needs its picture");
+    else if (!context.medium.Exists(picturePath))
+        context.Report(Severity::kError, imageLine, "picture \"" + imageFile + "\" missing");
+    else if (!(context.picture = context.medium.DecodePicture(picturePath)))
+        context.Report(Severity::kError, imageLine,
+                       "picture \"" + imageFile + "\" cannot be decoded");
+
+    const std::string versionFont = context.Read("main", "versionFont");
+    if (versionFont.size() >= kFaceNameBytes)
+        context.Report(Severity::kWarning, index.LineOf("main", "versionFont"),
+                       "face name \"" + versionFont + "\" is over 31 bytes");
+
+    if (!context.picture || context.Read("main", "versionNumber").empty())
+        return;
+    const int versionX = context.medium.Integer("main", "versionX", 0);
+    const int versionY = context.medium.Integer("main", "versionY", 0);
+    const PixelRect text =
+        VersionTextRectangle(versionX, versionY, context.picture->width, context.picture->height);
+    if (text.right <= text.left)
+        context.Report(Severity::kWarning, index.LineOf("main", "versionX"),
+                       "versionX " + std::to_string(versionX) + " is past the picture's width " +
+                           std::to_string(context.picture->width) +
+                           " - 40: the version text is not shown");
+}
+
+void CheckValueLengths(CheckContext& context) {
+    for (const IniSectionLines& section : context.index.Sections())
+        for (const IniKeyLine& key : section.keys) {
+            const auto value = context.medium.Value(section.name, key.name);
+            if (value && value->size() > kMaxIniValueBytes)
+                context.Report(Severity::kWarning, key.line,
+                               "value of \"" + key.name + "\" is " + std::to_string(value->size()) +
+                                   " bytes: the launcher reads only the first 259");
+        }
+}
