@@ -3,7 +3,7 @@
 # Idempotent: does nothing when everything is already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386
           xvfb x11-utils fonts-wine fonts-liberation2 googletest libbenchmark-dev imagemagick python3 cppcheck)
 
 missing=()
