@@ -3,9 +3,9 @@
 # Idempotent: does nothing when everything is already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386
-          xvfb x11-utils fonts-wine fonts-liberation2 fonts-ipafont-gothic googletest libbenchmark-dev
-          imagemagick python3 cppcheck)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev mingw-w64 g++-mingw-w64-i686-posix wine
+          wine32:i386 xvfb x11-utils fonts-wine fonts-liberation2 fonts-ipafont-gothic googletest
+          libbenchmark-dev imagemagick python3 cppcheck)
 
 missing=()
 for p in "${packages[@]}"; do

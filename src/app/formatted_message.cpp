@@ -1,7 +1,7 @@
 #include "app/formatted_message.h"
 
 #include "app/setup_ini.h"
-#include "framework/app.h"
+#include "framework/message_box.h"
 
 #include <windows.h>
 

@@ -28,8 +28,13 @@ std::optional<std::string> SystemLanguageName() {
 
 } // namespace
 
-CLauncherApp& GetLauncherApp() {
-    return static_cast<CLauncherApp&>(*AfxGetApp());
+CLauncherApp::CLauncherApp() {
+    SetRunSettings(this);
+}
+
+CLauncherApp::~CLauncherApp() {
+    if (&RunSettings() == this)
+        SetRunSettings(nullptr);
 }
 
 std::string FirstCommandLineArgument() {

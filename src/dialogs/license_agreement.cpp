@@ -1,9 +1,9 @@
 #include "dialogs/license_agreement.h"
 
-#include "app/launcher_app.h"
+#include "app/launcher_settings.h"
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
-#include "framework/app.h"
+#include "framework/message_box.h"
 #include "framework/file.h"
 #include "res/resource.h"
 
@@ -71,8 +71,8 @@ BOOL CLicenseAgreement::OnInitDialog() {
 }
 
 std::string CLicenseAgreement::LicensePath() const {
-    const std::string relative = GetLauncherApp().m_eulaRoot + '\\' + m_language + '\\' +
-                                 ReadIniString(m_language, "IDS_EULA");
+    const std::string relative =
+        RunSettings().m_eulaRoot + '\\' + m_language + '\\' + ReadIniString(m_language, "IDS_EULA");
     return JoinPath(GetProgramFolder(), relative);
 }
 

@@ -10,7 +10,7 @@
 #include "dialogs/installer_wait.h"
 #include "dialogs/password_rules.h"
 #include "forms/subform_dlg.h"
-#include "framework/app.h"
+#include "framework/message_box.h"
 #include "framework/file.h"
 #include "res/resource.h"
 

@@ -3,7 +3,7 @@
 #include "app/formatted_message.h"
 #include "app/setup_ini.h"
 #include "forms/button_actions.h"
-#include "framework/app.h"
+#include "framework/message_box.h"
 
 void ShowLaunchError(const std::string& section, long long shellResult, const std::string& path) {
     switch (ClassifyLaunchResult(shellResult)) {

@@ -7,7 +7,7 @@
 #include "app/system_code_page.h"
 #include "forms/button_actions.h"
 #include "forms/launch_error.h"
-#include "framework/app.h"
+#include "framework/message_box.h"
 
 #include <shellapi.h>
 

@@ -1,11 +1,11 @@
 #include "forms/subform_dlg.h"
 
 #include "app/face_name.h"
-#include "app/launcher_app.h"
+#include "app/launcher_settings.h"
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
-#include "framework/app.h"
+#include "framework/message_box.h"
 #include "res/resource.h"
 
 namespace {
@@ -50,8 +50,8 @@ BOOL CSubformDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     ModifyStyleEx(WS_EX_APPWINDOW, 0);
 
-    const CLauncherApp& app = GetLauncherApp();
-    if (LoadPicture(JoinPath(GetProgramFolder(), app.m_imageFile)) != 0) {
+    const LauncherSettings& settings = RunSettings();
+    if (LoadPicture(JoinPath(GetProgramFolder(), settings.m_imageFile)) != 0) {
         AppMessageBox(kPictureLoadFailure, MB_OK | MB_ICONEXCLAMATION);
         // Ends every form at once, nested ones too: without its picture the
         // launcher has nothing to show.
@@ -61,7 +61,7 @@ BOOL CSubformDlg::OnInitDialog() {
     CreateButtons();
     ::MoveWindow(m_hWnd, 0, 0, GetPictureWidth(), GetPictureHeight(), TRUE);
     CenterWindow();
-    SetWindowText(app.m_productName);
+    SetWindowText(settings.m_productName);
     return TRUE;
 }
 
@@ -71,7 +71,7 @@ void CSubformDlg::CreateVersionFont() {
     description.lfWeight = FW_NORMAL;
     description.lfOutPrecision = OUT_TT_ONLY_PRECIS;
     description.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
-    const std::string& face = GetLauncherApp().m_versionFont;
+    const std::string& face = RunSettings().m_versionFont;
     CopyFaceName(description.lfFaceName, face.empty() ? kDefaultVersionFace : face,
                  CurrentLeadBytes());
     m_versionTextFont.Attach(::CreateFontIndirectA(&description));
@@ -145,17 +145,17 @@ void CSubformDlg::OnPaint() {
 }
 
 void CSubformDlg::PaintVersionText(HDC dc) {
-    const CLauncherApp& app = GetLauncherApp();
+    const LauncherSettings& settings = RunSettings();
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
     const PixelRect bounds =
-        VersionTextRectangle(app.m_versionX, app.m_versionY, client.right, client.bottom);
+        VersionTextRectangle(settings.m_versionX, settings.m_versionY, client.right, client.bottom);
     RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = ::SetTextColor(dc, RGB(255, 255, 255));
     {
         SelectScope font(dc, m_versionTextFont.GetSafeHandle());
-        ::DrawTextA(dc, app.m_versionNumber.c_str(), -1, &rect, 0);
+        ::DrawTextA(dc, settings.m_versionNumber.c_str(), -1, &rect, 0);
     }
     ::SetTextColor(dc, oldColour);
     ::SetBkMode(dc, oldMode);

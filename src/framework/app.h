@@ -1,9 +1,7 @@
-// The application object and the application's message box.
+// The application object and the owner rule of its pop-ups.
 #pragma once
 
 #include <windows.h>
-
-#include <string>
 
 class CWnd;
 
@@ -25,9 +23,6 @@ public:
 // The one application object of the process, or none.
 CWinApp* AfxGetApp();
 
-// The program file's name without folder and extension, e.g. "launcher".
-std::string GetProgramName();
-
-// The application's message box: titled with the program name, owned by the
-// active window of the application.
-int AppMessageBox(const std::string& text, UINT type);
+// The owner a dialog or message box gets when none is given: the application's
+// main window's last active pop-up, else the thread's active window.
+HWND GetSafeOwner();

@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/app.h"
+#include "framework/message_box.h"
 
 namespace {
 
@@ -66,13 +67,6 @@ bool ReturnsValueDirectly(UINT msg) {
 
 } // namespace
 
-HWND GetSafeOwner() {
-    CWinApp* app = AfxGetApp();
-    if (app && app->m_pMainWnd && ::IsWindow(app->m_pMainWnd->m_hWnd))
-        return ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
-    return ::GetActiveWindow();
-}
-
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (!control.m_hWnd)
         control.SubclassDlgItem(id, pDX->m_pDlgWnd);
@@ -106,10 +100,9 @@ void CDialog::EndDialog(int result) {
     ::EndDialog(m_hWnd, result);
 }
 
-bool CDialog::UpdateData(bool saveAndValidate) {
+void CDialog::UpdateData(bool saveAndValidate) {
     CDataExchange exchange{this, saveAndValidate};
     DoDataExchange(&exchange);
-    return true;
 }
 
 void CDialog::CenterWindow(HWND alternate) {
@@ -176,6 +169,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
     LRESULT result = 0;
     bool handled = false;
+    const CurrentMessageScope current(*self, MSG{hwnd, msg, wParam, lParam, 0, {0, 0}});
     try {
         if (msg == WM_INITDIALOG) {
             result = self->OnInitDialog();

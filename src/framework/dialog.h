@@ -25,7 +25,8 @@ public:
     // Runs the dialog modally; returns what ended it, or -1 when it could not be created.
     virtual INT_PTR DoModal();
     void EndDialog(int result);
-    bool UpdateData(bool saveAndValidate = true);
+    // Exchanges every bound value (nothing validates, so nothing can fail).
+    void UpdateData(bool saveAndValidate = true);
     // Centres over the owner, or on the screen's work area when there is none.
     void CenterWindow(HWND alternate = nullptr);
 
@@ -47,7 +48,3 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
-
-// The owner a dialog or message box gets when none is given: the application's
-// main window's last active pop-up, else the thread's active window.
-HWND GetSafeOwner();

@@ -1,9 +1,7 @@
 #include "framework/wnd.h"
 
-#include "framework/app.h"
+#include "framework/message_box.h"
 
-#include <new>
-#include <stdexcept>
 #include <unordered_map>
 
 namespace {
@@ -34,18 +32,6 @@ HWND ReflectionTarget(UINT msg, LPARAM lParam) {
 }
 
 } // namespace
-
-void ReportWindowProcException() {
-    try {
-        throw;
-    } catch (const std::bad_alloc&) {
-        AppMessageBox("Out of memory.", MB_OK | MB_ICONSTOP);
-    } catch (const std::exception& e) {
-        AppMessageBox(e.what(), MB_OK | MB_ICONSTOP);
-    } catch (...) {
-        AppMessageBox("An unexpected error occurred.", MB_OK | MB_ICONSTOP);
-    }
-}
 
 CWnd::~CWnd() {
     if (!m_hWnd)
@@ -88,7 +74,11 @@ bool CWnd::SubclassWindow(HWND hwnd) {
     PreSubclassWindow();
     m_originalProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
-    return m_originalProc != nullptr;
+    if (!m_originalProc) {
+        Detach(); // refused: the window stays unbound and unmapped
+        return false;
+    }
+    return true;
 }
 
 bool CWnd::SubclassDlgItem(int id, const CWnd* parent) {
@@ -97,6 +87,8 @@ bool CWnd::SubclassDlgItem(int id, const CWnd* parent) {
 
 bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* text, DWORD style,
                     const RECT& rect, const CWnd* parent, int id) {
+    if (m_hWnd)
+        return false;
     HWND parentHwnd = parent ? parent->m_hWnd : nullptr;
     HMENU idOrMenu =
         (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
@@ -174,6 +166,15 @@ LRESULT CWnd::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
 }
 
+CWnd::CurrentMessageScope::CurrentMessageScope(CWnd& wnd, const MSG& message)
+    : m_wnd(wnd), m_outer(wnd.m_current) {
+    m_wnd.m_current = message;
+}
+
+CWnd::CurrentMessageScope::~CurrentMessageScope() {
+    m_wnd.m_current = m_outer;
+}
+
 LRESULT CWnd::Default() {
     return DefaultProc(m_current.message, m_current.wParam, m_current.lParam);
 }
@@ -196,18 +197,18 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     if (!self || !self->m_originalProc)
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 
-    const MSG outer = self->m_current;
-    self->m_current = MSG{hwnd, msg, wParam, lParam, 0, {0, 0}};
     LRESULT result = 0;
-    bool handled = false;
-    try {
-        handled = self->Dispatch(msg, wParam, lParam, result);
-    } catch (...) {
-        ReportWindowProcException();
+    {
+        const CurrentMessageScope current(*self, MSG{hwnd, msg, wParam, lParam, 0, {0, 0}});
+        bool handled = false;
+        try {
+            handled = self->Dispatch(msg, wParam, lParam, result);
+        } catch (...) {
+            ReportWindowProcException();
+        }
+        if (!handled)
+            result = ::CallWindowProcA(self->m_originalProc, hwnd, msg, wParam, lParam);
     }
-    if (!handled)
-        result = ::CallWindowProcA(self->m_originalProc, hwnd, msg, wParam, lParam);
-    self->m_current = outer;
 
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_originalProc));

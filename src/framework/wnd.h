@@ -1,6 +1,20 @@
 // The base of every window object: links an HWND to its C++ object, routes
 // messages to virtual handlers and reflects owner-draw and colour messages to
 // the control they concern.
+//
+// How the framework's layers report failure, one convention each:
+// - Windows and dialogs (wnd.h, dialog.h): binding and creating return false,
+//   DoModal returns -1; a failed call leaves nothing behind (no window bound to
+//   the object, no entry in the handle map, no window it created).
+// - Window procedures: no exception crosses one; the thunks report it through
+//   ReportWindowProcException (message_box.h) and go on.
+// - Files (file.h): opening in the constructor, reading and writing throw
+//   CFileException; Open returns false and never throws.
+// - Pictures (image.h): Load and CopyFrom return the decoder's status and hold
+//   nothing after a failure; Draw returns whether it painted.
+// - Handle owners (gdi.h): hold nothing after a failed creation and test as
+//   false; the Create functions return whether they hold one.
+// Functions that cannot fail return no status.
 #pragma once
 
 #include <windows.h>
@@ -20,10 +34,13 @@ public:
     // The object attached to a window, or none.
     static CWnd* FromHandle(HWND hwnd);
 
-    // Binds an existing window (a control of a dialog template) to this object.
+    // Binds an existing window (a control of a dialog template) to this object;
+    // false, with nothing bound, when the object already has a window, the
+    // window has an object, or the platform refuses (another process's window).
     bool SubclassWindow(HWND hwnd);
     bool SubclassDlgItem(int id, const CWnd* parent);
-    // Creates a child or pop-up window of a registered class and binds it.
+    // Creates a child or pop-up window of a registered class and binds it; false,
+    // with no window left, when the object has one already or either step fails.
     bool CreateEx(DWORD exStyle, const char* className, const char* text, DWORD style,
                   const RECT& rect, const CWnd* parent, int id);
     void DestroyWindow();
@@ -65,6 +82,20 @@ protected:
     void Attach(HWND hwnd);
     void Detach();
 
+    // Makes a message the one Default() processes while a handler runs, and
+    // restores the outer one after (handlers may send messages of their own).
+    class CurrentMessageScope {
+    public:
+        CurrentMessageScope(CWnd& wnd, const MSG& message);
+        ~CurrentMessageScope();
+        CurrentMessageScope(const CurrentMessageScope&) = delete;
+        CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+
+    private:
+        CWnd& m_wnd;
+        MSG m_outer;
+    };
+
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -72,7 +103,3 @@ private:
     MSG m_current{};
     bool m_createdHere = false;
 };
-
-// Runs a handler body so that no exception crosses a window procedure: it is
-// reported through the application's message box instead.
-void ReportWindowProcException();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 namespace {
@@ -61,6 +62,11 @@ TEST(CentreBlock, CentresTheBlockInItsBoxBothWays) {
         // A block wider or higher than its box moves left or up, truncating toward zero.
         {{0, 0, 20, 10}, {0, 0, 25, 13}, {-2, -1, 23, 12}},
         {{0, 0, 10, 10}, {0, 0, 10, 10}, {0, 0, 10, 10}},
+        // Boxes spanning more than an int holds: worked out in full, edges held at the limits.
+        {{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+         {INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN + 10},
+         {-6, -6, 4, 4}},
+        {{0, 0, 10, 10}, {INT_MIN, 0, INT_MAX, 10}, {INT_MIN, 0, 5, 10}},
     };
     for (const Case& c : cases) {
         const CaptionBox got = CentreBlock(c.box, c.block);
@@ -69,6 +75,15 @@ TEST(CentreBlock, CentresTheBlockInItsBoxBothWays) {
         EXPECT_EQ(got.right, c.expected.right);
         EXPECT_EQ(got.bottom, c.expected.bottom);
     }
+}
+
+TEST(OffsetBox, HoldsEdgesAtTheLimitsOfInt) {
+    const CaptionBox got = OffsetBox({INT_MIN, 0, INT_MAX - 1, 10}, 2, -1);
+    EXPECT_EQ(got.left, INT_MIN + 2);
+    EXPECT_EQ(got.top, -1);
+    EXPECT_EQ(got.right, INT_MAX);
+    EXPECT_EQ(got.bottom, 9);
+    EXPECT_EQ(OffsetBox({INT_MIN + 1, 0, 0, 0}, -5, 0).left, INT_MIN);
 }
 
 } // namespace

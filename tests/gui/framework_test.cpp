@@ -1,4 +1,4 @@
-#include "framework/app.h"
+#include "framework/message_box.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "test_dialogs.h"
@@ -20,6 +20,7 @@ public:
     std::function<bool(WPARAM, LPARAM)> onCommand;
     std::string editText;
     int initCount = 0;
+    bool setTextThroughDefault = false;
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
@@ -31,6 +32,13 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_TEST_EDIT, editText); }
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (msg == WM_SETTEXT && setTextThroughDefault) {
+            result = Default();
+            return true;
+        }
+        return CDialog::OnMessage(msg, wParam, lParam, result);
+    }
     bool OnCommand(WPARAM wParam, LPARAM lParam) override {
         if (onCommand && onCommand(wParam, lParam))
             return true;
@@ -58,6 +66,28 @@ TEST(Dialog, RunsModallyAndEndsWithTheResultGiven) {
     EXPECT_EQ(commandsSeen, 1);
     // The window is gone and the object no longer refers to it.
     EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+TEST(Dialog, DefaultInAHandlerProcessesTheMessageBeingHandled) {
+    ScriptedDialog dialog;
+    dialog.setTextThroughDefault = true;
+    std::string title;
+    dialog.onInit = [&title](ScriptedDialog& d) {
+        d.SetWindowText("Set through Default");
+        title = d.GetWindowText();
+        d.EndDialog(IDOK);
+    };
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(title, "Set through Default");
+}
+
+TEST(Wnd, ARefusedSubclassLeavesNothingBound) {
+    // The desktop window belongs to another process: subclassing it is refused.
+    const HWND desktop = ::GetDesktopWindow();
+    CWnd wnd;
+    EXPECT_FALSE(wnd.SubclassWindow(desktop));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(desktop), nullptr);
 }
 
 TEST(Dialog, OkSavesTheControlsAndCancelDoesNot) {
