@@ -31,9 +31,12 @@ RECT Inner(const RECT& window) {
                 window.bottom - kInset};
 }
 
+constexpr int kRepaints = 200;
+
 struct Timing {
     double windowMs; // until the window is visible
     double faceMs;   // until it shows the whole face
+    HWND window;
 };
 
 // Polls until a window of the process with the title shows `face` in its
@@ -51,7 +54,7 @@ std::optional<Timing> TimeToFace(LaunchedProgram& program, const std::string& ti
             RECT rect{};
             ::GetWindowRect(window, &rect);
             if (CaptureScreen(Inner(rect)) == face)
-                return Timing{windowMs, MillisecondsBetween(program.startTicks(), Ticks())};
+                return Timing{windowMs, MillisecondsBetween(program.startTicks(), Ticks()), window};
         }
         ::Sleep(1);
     }
@@ -62,6 +65,19 @@ double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The median time of a full repaint of the window and its children (erase and
+// paint, finished before RedrawWindow returns), in milliseconds.
+double MedianRepaintMs(HWND window) {
+    std::vector<double> times;
+    for (int i = 0; i < kRepaints; ++i) {
+        const LONGLONG start = Ticks();
+        ::RedrawWindow(window, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        times.push_back(MillisecondsBetween(start, Ticks()));
+    }
+    return Median(times);
 }
 
 std::string IniValue(const std::string& ini, const char* key) {
@@ -117,6 +133,7 @@ int main(int argc, char** argv) {
     // One unmeasured run of each, then the runs, interleaved and alternating
     // which goes first.
     std::vector<double> launcherMs, floorMs, launcherWindowMs, floorWindowMs;
+    std::vector<double> launcherRepaintMs, floorRepaintMs, launcherWorkingSet, floorWorkingSet;
     int failures = 0;
     for (int round = -1; round < runs; ++round) {
         for (int turn = 0; turn < 2; ++turn) {
@@ -126,6 +143,16 @@ int main(int argc, char** argv) {
                 LaunchedProgram program(isLauncher ? launcher : floor, folder,
                                         isLauncher ? "" : "floor_face.bmp " + floorTitle);
                 ms = TimeToFace(program, isLauncher ? title : floorTitle, face);
+                // The working set right after the first paint, then repaints of the settled
+                // window: every third round, to keep the runs short.
+                if (ms && round >= 0) {
+                    if (const auto bytes = program.WorkingSetBytes())
+                        (isLauncher ? launcherWorkingSet : floorWorkingSet)
+                            .push_back(double(*bytes));
+                    if (round % 3 == 0)
+                        (isLauncher ? launcherRepaintMs : floorRepaintMs)
+                            .push_back(MedianRepaintMs(ms->window));
+                }
             }
             if (round < 0)
                 continue;
@@ -153,5 +180,14 @@ int main(int argc, char** argv) {
         launcherMedian / floorMedian,
         *std::min_element(launcherMs.begin(), launcherMs.end()) /
             *std::min_element(floorMs.begin(), floorMs.end()));
+    if (!launcherRepaintMs.empty() && !floorRepaintMs.empty()) {
+        const double launcherRepaint = Median(launcherRepaintMs);
+        const double floorRepaint = Median(floorRepaintMs);
+        std::printf("median full repaint: launcher %.3f ms, floor %.3f ms (ratio %.2f)\n",
+                    launcherRepaint, floorRepaint, launcherRepaint / floorRepaint);
+    }
+    if (!launcherWorkingSet.empty() && !floorWorkingSet.empty())
+        std::printf("median working set after the first paint: launcher %.1f MB, floor %.1f MB\n",
+                    Median(launcherWorkingSet) / 1048576, Median(floorWorkingSet) / 1048576);
     return 0;
 }

@@ -1,7 +1,6 @@
 #include "app/launcher_app.h"
 
 #include "app/language.h"
-#include "app/rich_edit_library.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
@@ -83,7 +82,6 @@ void CLauncherApp::ResolveLanguage() {
 BOOL CLauncherApp::InitInstance() {
     ::InitCommonControls();
     CWinApp::InitInstance();
-    LoadRichEditLibrary();
     ReadSettings();
     TakeLanguageArgument(FirstCommandLineArgument());
     ResolveLanguage();

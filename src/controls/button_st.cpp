@@ -218,10 +218,15 @@ void CButtonST::DrawItem(const DRAWITEMSTRUCT& item) {
     PaintBackground(dc, face);
     PaintBorder(dc, face);
 
-    const std::string caption = GetWindowText();
+    // Read into a buffer the button keeps: after the first paint, painting
+    // allocates nothing.
+    const int length = ::GetWindowTextLengthA(m_hWnd);
+    m_caption.resize(static_cast<size_t>(length) + 1);
+    const int copied = ::GetWindowTextA(m_hWnd, m_caption.data(), length + 1);
+    m_caption.resize(static_cast<size_t>(copied > 0 ? copied : 0));
     RECT captionRect = item.rcItem;
-    if (!caption.empty())
-        PaintCaption(dc, caption, item.rcItem, captionRect, m_pressed, m_disabled);
+    if (!m_caption.empty())
+        PaintCaption(dc, m_caption, item.rcItem, captionRect, m_pressed, m_disabled);
     // No focus rectangle: the flat look has none.
 }
 

@@ -64,6 +64,8 @@ protected:
     int m_checkState = 0;
 
 private:
+    std::string m_caption; // the text being painted, its memory kept from paint to paint
+
     void OnMouseMove(WPARAM keys, LPARAM point);
     void OnDisabled();
 };

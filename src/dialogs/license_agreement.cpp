@@ -2,6 +2,7 @@
 
 #include "app/launcher_settings.h"
 #include "app/program_folder.h"
+#include "app/rich_edit_library.h"
 #include "app/setup_ini.h"
 #include "framework/message_box.h"
 #include "framework/file.h"
@@ -35,6 +36,11 @@ CLicenseAgreement::CLicenseAgreement(const std::string& language, CWnd* parent)
     : CDialog(IDD_LICENSE_AGREEMENT, parent), m_language(language) {}
 
 CLicenseAgreement::~CLicenseAgreement() = default;
+
+INT_PTR CLicenseAgreement::DoModal() {
+    LoadRichEditLibrary();
+    return CDialog::DoModal();
+}
 
 void CLicenseAgreement::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

@@ -16,6 +16,8 @@ public:
     CLicenseAgreement(const std::string& language, CWnd* parent);
     ~CLicenseAgreement() override;
 
+    // Loads the rich edit library first; -1 when its class is not registered.
+    INT_PTR DoModal() override;
     // Sets the texts and the text area's colour, then shows the licence file.
     BOOL OnInitDialog() override;
 

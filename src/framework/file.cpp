@@ -31,7 +31,7 @@ std::string FileErrorText(DWORD cause, const std::string& fileName) {
 }
 
 CFileException::CFileException(DWORD cause, const std::string& fileName)
-    : std::runtime_error(FileErrorText(cause, fileName)), m_cause(cause), m_fileName(fileName) {}
+    : m_cause(cause), m_fileName(fileName), m_message(FileErrorText(cause, fileName)) {}
 
 CFile::CFile(const std::string& path, UINT flags) {
     DWORD error = 0;

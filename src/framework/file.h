@@ -4,15 +4,22 @@
 
 #include <windows.h>
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 // A failed open, read or write of a file, with the standard text for its cause.
-class CFileException : public std::runtime_error {
+// Not a std::runtime_error: that one keeps its text in the library's older
+// string, whose code would be linked in for it alone.
+class CFileException : public std::exception {
 public:
     CFileException(DWORD cause, const std::string& fileName);
+    // The text for the error, as FileErrorText gives it.
+    const char* what() const noexcept override { return m_message.c_str(); }
     DWORD m_cause;          // the platform's error code
     std::string m_fileName; // the full path as given
+
+private:
+    std::string m_message;
 };
 
 // The text for a file error: "Access to %1 was denied." and the like, with the path.

@@ -1,6 +1,5 @@
 #include "app/launcher_app.h"
 #include "app/program_folder.h"
-#include "app/rich_edit_library.h"
 #include "dialogs/license_agreement.h"
 #include "framework/app.h"
 #include "res/resource.h"
@@ -64,7 +63,6 @@ COLORREF Background(HWND d) {
 class LicenseTest : public testing::Test {
 protected:
     LicenseTest() {
-        LoadRichEditLibrary();
         m_app.m_eulaRoot = kRoot;
         ::CreateDirectoryA(Root().c_str(), nullptr);
         ::CreateDirectoryA(Folder().c_str(), nullptr);
@@ -204,10 +202,11 @@ TEST_F(LicenseTest, AnUnreadableLicenceLeavesTheTextAreaEmpty) {
     }
 }
 
-// The fixture has loaded the rich edit library as start-up does.
-TEST_F(LicenseTest, StartUpRegistersTheSystemsRichEditAndWithoutItTheDialogFails) {
+// Each test runs in a process of its own: nothing has loaded the library before.
+TEST_F(LicenseTest, OpeningRegistersTheSystemsRichEditAndWithoutItTheDialogFails) {
     WNDCLASSEXA richEdit{};
     richEdit.cbSize = sizeof richEdit;
+    EXPECT_EQ(Run([](HWND) {}), kStillOpen);
     ASSERT_TRUE(::GetClassInfoExA(nullptr, "RichEdit20A", &richEdit));
     char system[MAX_PATH] = {}, loaded[MAX_PATH] = {};
     ::GetSystemDirectoryA(system, MAX_PATH);

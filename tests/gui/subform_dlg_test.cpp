@@ -1,3 +1,4 @@
+#include "allocation_count.h"
 #include "app/launcher_app.h"
 #include "app/program_folder.h"
 #include "forms/subform_dlg.h"
@@ -195,6 +196,25 @@ TEST_F(FormTest, ButtonsAreBuiltFromTheirSectionsWithCaptionsInTheFormsLanguage)
         EXPECT_EQ(f.Button(2).GetWindowText(), "");
         EXPECT_EQ(f.Button(2).GetAction(), "");
         EXPECT_EQ(f.Button(2).GetUrl(), "");
+    });
+}
+
+TEST_F(FormTest, RepaintingTheShownFormAllocatesNothing) {
+    const std::string ini = "[main]\nbuttonCount=2\n"
+                            "[main.button1]\nlabel=IDS_ONE\nx=10\ny=20\nwidth=180\nheight=30\n"
+                            "[main.button2]\nlabel=IDS_TWO\nx=10\ny=60\nwidth=180\nheight=30\n"
+                            "[EN]\nIDS_ONE=A caption longer than a short string\nIDS_TWO=Two\n";
+    FormUnderTest form;
+    Run(form, ini, [&](FormUnderTest& f) {
+        const auto repaint = [&f] {
+            ::RedrawWindow(f.m_hWnd, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        };
+        repaint(); // the first paint may size what later ones reuse
+        const std::size_t before = AllocationCount();
+        repaint();
+        repaint();
+        EXPECT_EQ(AllocationCount() - before, 0u);
     });
 }
 

@@ -1,5 +1,7 @@
 #include "launched_program.h"
 
+#include <psapi.h>
+
 #include <vector>
 
 LONGLONG Ticks() {
@@ -42,6 +44,14 @@ LaunchedProgram::~LaunchedProgram() {
 
 bool LaunchedProgram::running() const {
     return started() && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<SIZE_T> LaunchedProgram::WorkingSetBytes() const {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!started() || !::GetProcessMemoryInfo(m_process.hProcess, &counters, sizeof counters))
+        return std::nullopt;
+    return counters.WorkingSetSize;
 }
 
 std::optional<DWORD> LaunchedProgram::WaitForExit(DWORD milliseconds) {

@@ -25,6 +25,8 @@ public:
     // The exit status once the program has ended, or nothing after the wait.
     std::optional<DWORD> WaitForExit(DWORD milliseconds);
     bool running() const;
+    // The program's working set now, in bytes; nothing when it cannot be read.
+    std::optional<SIZE_T> WorkingSetBytes() const;
     // Waits until the program waits for input with nothing left to handle,
     // its pending paints included.
     bool WaitUntilIdle(DWORD milliseconds) const;
