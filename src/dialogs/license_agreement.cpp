@@ -3,6 +3,7 @@
 #include "app/launcher_app.h"
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
+#include "dialogs/rtf_group_depth.h"
 #include "framework/app.h"
 #include "framework/file.h"
 #include "res/resource.h"
@@ -13,16 +14,27 @@ namespace {
 // would cut a longer one without a word.
 constexpr LPARAM kLicenseTextLimit = 0x7FFFFFFE;
 
-// The control's read callback: fills its buffer from the CFile given as the
-// cookie. No exception may leave it; a failed read ends the stream.
+constexpr const char* kLicenseTooDeep =
+    "The licence text is nested too deeply to be shown in full; it ends where it goes deeper.";
+
+// What the read callback reads from: the file, and the bound on its nesting
+// that ends the stream before a group the control could not hold.
+struct LicenseSource {
+    CFile& file;
+    RtfGroupDepthGuard depth;
+};
+
+// The control's read callback: fills its buffer from the LicenseSource given
+// as the cookie. No exception may leave it; a failed read ends the stream.
 DWORD CALLBACK ReadLicenseBytes(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* read) {
     if (read)
         *read = 0;
-    if (!read || !buffer || wanted <= 0)
+    auto* source = reinterpret_cast<LicenseSource*>(cookie);
+    if (!read || !buffer || wanted <= 0 || source->depth.cut())
         return 0;
     try {
-        *read = static_cast<LONG>(
-            reinterpret_cast<CFile*>(cookie)->Read(buffer, static_cast<UINT>(wanted)));
+        const UINT got = source->file.Read(buffer, static_cast<UINT>(wanted));
+        *read = static_cast<LONG>(source->depth.Admit(reinterpret_cast<const char*>(buffer), got));
         return 0;
     } catch (...) {
         return 1;
@@ -79,13 +91,16 @@ std::string CLicenseAgreement::LicensePath() const {
 void CLicenseAgreement::StreamLicense(const std::string& path) {
     CFile file(path, CFile::modeRead | CFile::shareDenyNone);
     m_richLicense.SendMessage(EM_EXLIMITTEXT, 0, kLicenseTextLimit);
+    LicenseSource source{file, {}};
     EDITSTREAM stream{};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&file);
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
     stream.pfnCallback = &ReadLicenseBytes;
     m_richLicense.SendMessage(EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     m_richLicense.SendMessage(EM_SETMARGINS, EC_USEFONTINFO,
                               MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
     file.Close();
+    if (source.depth.cut())
+        AppMessageBox(kLicenseTooDeep, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool CLicenseAgreement::OnCommand(WPARAM wParam, LPARAM lParam) {
