@@ -8,6 +8,8 @@
 #include "framework/file.h"
 #include "res/resource.h"
 
+#include <algorithm>
+
 namespace {
 
 // Large enough for any licence: the control's own default (32,767 characters)
@@ -17,11 +19,19 @@ constexpr LPARAM kLicenseTextLimit = 0x7FFFFFFE;
 constexpr const char* kLicenseTooDeep =
     "The licence text is nested too deeply to be shown in full; it ends where it goes deeper.";
 
-// What the read callback reads from: the file, and the bound on its nesting
-// that ends the stream before a group the control could not hold.
+constexpr const char* kLicenseTooLong = "The licence text is too long to be shown in full.";
+// Licence texts run to some hundred kilobytes; the control takes seconds per
+// megabyte, with the launcher frozen meanwhile.
+constexpr UINT kMaxLicenseBytes = 1024 * 1024;
+
+// What the read callback reads from: the file, the bytes it may still pass,
+// and the bound on its nesting that ends the stream before a group the
+// control could not hold.
 struct LicenseSource {
     CFile& file;
     RtfGroupDepthGuard depth;
+    UINT bytesLeft = kMaxLicenseBytes;
+    bool tooLong = false;
 };
 
 // The control's read callback: fills its buffer from the LicenseSource given
@@ -30,11 +40,20 @@ DWORD CALLBACK ReadLicenseBytes(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LO
     if (read)
         *read = 0;
     auto* source = reinterpret_cast<LicenseSource*>(cookie);
-    if (!read || !buffer || wanted <= 0 || source->depth.cut())
+    if (!read || !buffer || wanted <= 0 || source->depth.cut() || source->tooLong)
         return 0;
     try {
-        const UINT got = source->file.Read(buffer, static_cast<UINT>(wanted));
-        *read = static_cast<LONG>(source->depth.Admit(reinterpret_cast<const char*>(buffer), got));
+        if (source->bytesLeft == 0) {
+            BYTE probe = 0;
+            source->tooLong = source->file.Read(&probe, 1) != 0;
+            return 0;
+        }
+        const UINT asked = std::min(static_cast<UINT>(wanted), source->bytesLeft);
+        const UINT got = source->file.Read(buffer, asked);
+        const std::size_t admitted =
+            source->depth.Admit(reinterpret_cast<const char*>(buffer), got);
+        source->bytesLeft -= static_cast<UINT>(admitted);
+        *read = static_cast<LONG>(admitted);
         return 0;
     } catch (...) {
         return 1;
@@ -101,6 +120,8 @@ void CLicenseAgreement::StreamLicense(const std::string& path) {
     file.Close();
     if (source.depth.cut())
         AppMessageBox(kLicenseTooDeep, MB_OK | MB_ICONEXCLAMATION);
+    else if (source.tooLong)
+        AppMessageBox(kLicenseTooLong, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool CLicenseAgreement::OnCommand(WPARAM wParam, LPARAM lParam) {
