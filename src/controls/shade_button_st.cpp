@@ -4,6 +4,8 @@
 #include "controls/shade_palette.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -26,12 +28,15 @@ void CShadeButtonST::ApplyShading(DWORD effect, BYTE granularity, BYTE highlight
 void CShadeButtonST::ApplyShading(DWORD effect, BYTE granularity, BYTE highlight, BYTE coloring,
                                   COLORREF color, const RECT& shownArea) {
     const RECT window = RectInParent(m_hWnd);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
+    // In 64 bits: a button may sit anywhere in the coordinate range.
+    const auto offset = [](LONG a, LONG b) { return std::int64_t(a) - std::int64_t(b); };
+    const std::int64_t fullWidth = offset(window.right, window.left);
+    const std::int64_t fullHeight = offset(window.bottom, window.top);
     // Whether the face is shaded at all follows the full image's size, as
     // does the generator: the part only saves the work.
-    if (width < 0 || height < 0 ||
-        CCeXDib::BlockBytesFor(width, height, 8) > CCeXDib::kMaxBlockBytes) {
+    if (fullWidth < 0 || fullHeight < 0 || fullWidth > INT_MAX || fullHeight > INT_MAX ||
+        CCeXDib::BlockBytesFor(static_cast<int>(fullWidth), static_cast<int>(fullHeight), 8) >
+            CCeXDib::kMaxBlockBytes) {
         // No image to shade: both faces stay empty and the flat face shows.
         m_normalImage.Release();
         m_hoverImage.Release();
@@ -39,13 +44,15 @@ void CShadeButtonST::ApplyShading(DWORD effect, BYTE granularity, BYTE highlight
     }
     // The shown part in the button's coordinates, one more pixel to the left
     // and above for the pressed face, drawn one pixel down and right.
-    const auto clamp = [](LONG value, LONG high) {
-        return value < 0 ? 0 : value > high ? high : value;
+    const int width = static_cast<int>(fullWidth);
+    const int height = static_cast<int>(fullHeight);
+    const auto clamp = [](std::int64_t value, int high) {
+        return static_cast<LONG>(value < 0 ? 0 : value > high ? high : value);
     };
-    const LONG left = clamp(shownArea.left - window.left - 1, width);
-    const LONG top = clamp(shownArea.top - window.top - 1, height);
-    const LONG right = std::max(left, clamp(shownArea.right - window.left, width));
-    const LONG bottom = std::max(top, clamp(shownArea.bottom - window.top, height));
+    const LONG left = clamp(offset(shownArea.left, window.left) - 1, width);
+    const LONG top = clamp(offset(shownArea.top, window.top) - 1, height);
+    const LONG right = std::max(left, clamp(offset(shownArea.right, window.left), width));
+    const LONG bottom = std::max(top, clamp(offset(shownArea.bottom, window.top), height));
     const int partWidth = static_cast<int>(right - left);
     const int partHeight = static_cast<int>(bottom - top);
     if (!m_normalImage.Allocate(partWidth, partHeight, 8)) {
