@@ -32,16 +32,21 @@ CCeXDib::~CCeXDib() {
     Release();
 }
 
+std::uint64_t CCeXDib::BlockBytesFor(int width, int height, WORD depth) {
+    // Sizes in 64 bits: no width or height can wrap them.
+    const std::uint64_t stride = ((std::uint64_t(width) * depth + 31) / 32) * 4;
+    return sizeof(BITMAPINFOHEADER) + std::uint64_t(ColorCountFor(depth)) * sizeof(RGBQUAD) +
+           stride * std::uint64_t(height);
+}
+
 BYTE* CCeXDib::Allocate(int width, int height, WORD depth) {
     Release();
     if (width < 0 || height < 0 || depth == 0 || depth > 32)
         return nullptr;
-    // Sizes in 64 bits: no width or height can wrap them.
     const std::uint64_t stride = ((std::uint64_t(width) * depth + 31) / 32) * 4;
     const std::uint64_t imageBytes = stride * std::uint64_t(height);
     const WORD colorCount = ColorCountFor(depth);
-    const std::uint64_t total =
-        sizeof(BITMAPINFOHEADER) + std::uint64_t(colorCount) * sizeof(RGBQUAD) + imageBytes;
+    const std::uint64_t total = BlockBytesFor(width, height, depth);
     if (total > kMaxBlockBytes)
         return nullptr;
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class CCeXDib {
@@ -49,6 +50,8 @@ public:
     DWORD TotalBytes() const { return PaletteBytes() + m_header.biSizeImage + m_header.biSize; }
     bool HasBlock() const { return !m_block.empty(); }
 
+    // The bytes of header, palette and pixels of such an image.
+    static std::uint64_t BlockBytesFor(int width, int height, WORD depth);
     // Images larger than this are refused, whatever memory there is.
     static constexpr std::size_t kMaxBlockBytes = 256u * 1024u * 1024u;
 

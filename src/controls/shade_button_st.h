@@ -17,6 +17,12 @@ public:
     // effect: SHADE_GRAIN ... SHADE_SCRATCHES; highlight and coloring in percent.
     void ApplyShading(DWORD effect, BYTE granularity, BYTE highlight, BYTE coloring,
                       COLORREF color);
+    // The same when only `shownArea` of the parent (client coordinates) can
+    // ever show: the images cover the part of the button inside it, each pixel
+    // and the thread's generator as the full images would have them, so a
+    // button far larger than its form costs no more than the form.
+    void ApplyShading(DWORD effect, BYTE granularity, BYTE highlight, BYTE coloring, COLORREF color,
+                      const RECT& shownArea);
 
     void SetAction(const std::string& action) { m_action = action; }
     void SetUrl(const std::string& url) { m_url = url; }
@@ -33,6 +39,8 @@ protected:
     void PaintBorder(HDC dc, const RECT& rect) override;
 
 private:
+    // The images' top-left corner in the button's client coordinates.
+    POINT m_imageOrigin{};
     CCeXDib m_normalImage;
     CCeXDib m_hoverImage;
     std::string m_action;

@@ -27,8 +27,24 @@ struct IndexImage {
     std::size_t stride;
 };
 
+// Where a stored image lies in the full image it is a part of: its first
+// column, its first line (0 = bottom) and the full image's size.
+struct ImagePart {
+    int left;
+    int bottom;
+    int fullWidth;
+    int fullHeight;
+};
+
 // Writes every pixel of every line (never the padding, except that
 // SHADE_SCRATCHES first clears all stride * height bytes) and draws its grain
 // from random in the order the effect defines.
 void ShadeIndexImage(const IndexImage& image, std::uint32_t effect, std::uint8_t granularity,
                      CrtRandom& random);
+
+// The same for a part of a larger image: each pixel of the part gets the
+// value, grain included, that it has in the full image, and the generator
+// ends where shading the full image leaves it; draws of pixels outside the
+// part are skipped over, not made. `image` holds the part only.
+void ShadeIndexImagePart(const IndexImage& image, const ImagePart& part, std::uint32_t effect,
+                         std::uint8_t granularity, CrtRandom& random);

@@ -4,9 +4,13 @@
 #include "app/program_folder.h"
 #include "app/rich_edit_library.h"
 #include "app/setup_ini.h"
-#include "framework/message_box.h"
+#include "dialogs/rtf_group_depth.h"
 #include "framework/file.h"
+#include "framework/message_box.h"
+#include "framework/message_pump.h"
 #include "res/resource.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -14,16 +18,60 @@ namespace {
 // would cut a longer one without a word.
 constexpr LPARAM kLicenseTextLimit = 0x7FFFFFFE;
 
-// The control's read callback: fills its buffer from the CFile given as the
-// cookie. No exception may leave it; a failed read ends the stream.
+constexpr const char* kLicenseTooDeep =
+    "The licence text is nested too deeply to be shown in full; it ends where it goes deeper.";
+
+constexpr const char* kLicenseTooLong = "The licence text is too long to be shown in full.";
+// Licence texts run to some hundred kilobytes; several megabytes are still
+// shown whole. The control may take seconds per megabyte, so a file past this
+// bound is cut, with a message, rather than hold the launcher for minutes.
+constexpr UINT kMaxLicenseBytes = 8 * 1024 * 1024;
+// How often the launcher's windows are repainted while a long text streams in.
+constexpr DWORD kDispatchIntervalMs = 100;
+
+// What the read callback reads from: the file, the bytes it may still pass,
+// and the bound on its nesting that ends the stream before a group the
+// control could not hold.
+struct LicenseSource {
+    explicit LicenseSource(CFile& licenceFile) : file(licenceFile) {}
+    CFile& file;
+    RtfGroupDepthGuard depth;
+    UINT bytesLeft = kMaxLicenseBytes;
+    bool tooLong = false;
+    InputBlockedDispatch messages;
+    DWORD lastDispatch = ::GetTickCount();
+};
+
+// Keeps the launcher painted and answering while a long text streams in.
+void DispatchNowAndThen(LicenseSource& source) {
+    const DWORD now = ::GetTickCount();
+    if (now - source.lastDispatch < kDispatchIntervalMs)
+        return;
+    source.lastDispatch = now;
+    source.messages.DispatchQueued();
+}
+
+// The control's read callback: fills its buffer from the LicenseSource given
+// as the cookie. No exception may leave it; a failed read ends the stream.
 DWORD CALLBACK ReadLicenseBytes(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* read) {
     if (read)
         *read = 0;
-    if (!read || !buffer || wanted <= 0)
+    auto* source = reinterpret_cast<LicenseSource*>(cookie);
+    if (!read || !buffer || wanted <= 0 || source->depth.cut() || source->tooLong)
         return 0;
     try {
-        *read = static_cast<LONG>(
-            reinterpret_cast<CFile*>(cookie)->Read(buffer, static_cast<UINT>(wanted)));
+        if (source->bytesLeft == 0) {
+            BYTE probe = 0;
+            source->tooLong = source->file.Read(&probe, 1) != 0;
+            return 0;
+        }
+        DispatchNowAndThen(*source);
+        const UINT asked = std::min(static_cast<UINT>(wanted), source->bytesLeft);
+        const UINT got = source->file.Read(buffer, asked);
+        const std::size_t admitted =
+            source->depth.Admit(reinterpret_cast<const char*>(buffer), got);
+        source->bytesLeft -= static_cast<UINT>(admitted);
+        *read = static_cast<LONG>(admitted);
         return 0;
     } catch (...) {
         return 1;
@@ -85,13 +133,18 @@ std::string CLicenseAgreement::LicensePath() const {
 void CLicenseAgreement::StreamLicense(const std::string& path) {
     CFile file(path, CFile::modeRead | CFile::shareDenyNone);
     m_richLicense.SendMessage(EM_EXLIMITTEXT, 0, kLicenseTextLimit);
+    LicenseSource source{file};
     EDITSTREAM stream{};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&file);
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
     stream.pfnCallback = &ReadLicenseBytes;
     m_richLicense.SendMessage(EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     m_richLicense.SendMessage(EM_SETMARGINS, EC_USEFONTINFO,
                               MAKELPARAM(EC_USEFONTINFO, EC_USEFONTINFO));
     file.Close();
+    if (source.depth.cut())
+        AppMessageBox(kLicenseTooDeep, MB_OK | MB_ICONEXCLAMATION);
+    else if (source.tooLong)
+        AppMessageBox(kLicenseTooLong, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool CLicenseAgreement::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -106,7 +106,9 @@ void CSubformDlg::CreateButtons() {
         const RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
         if (!button.Create(caption.c_str(), kButtonStyle, rect, this, ButtonCommandId(number)))
             continue;
-        button.ApplyShading(SHADE_BEVEL, kShadeGranularity, kShadeHighlight, 0, 0);
+        // The form takes the picture's size: no part of a button outside it shows.
+        button.ApplyShading(SHADE_BEVEL, kShadeGranularity, kShadeHighlight, 0, 0,
+                            RECT{0, 0, GetPictureWidth(), GetPictureHeight()});
         button.SetAction(action);
         button.SetUrl(url);
         button.SetArgs(args);

@@ -257,3 +257,31 @@ TEST(ShadeButtonST, CarriesItsEntrysTexts) {
 }
 
 } // namespace
+
+TEST(ShadeButtonST, AButtonLargerThanItsFormIsShadedWhereTheFormShowsItAsInFull) {
+    ShadedDialog d;
+    d.shade = false;
+    d.Run([&](ButtonTestDialog&) {
+        CShadeButtonST& b = d.buttons[0];
+        constexpr int kBig = 900, kTall = 700;
+        ::SetWindowPos(b.m_hWnd, nullptr, -30, -20, kBig, kTall, SWP_NOZORDER);
+        const RECT shown{0, 0, 320, 200};
+        for (DWORD effect = SHADE_GRAIN; effect <= SHADE_SCRATCHES; ++effect) {
+            UiThreadRandom().Restart();
+            b.ApplyShading(effect, 8, 10, 0, 0, shown);
+            CrtRandom random;
+            std::vector<BYTE> full(std::size_t(kBig) * kTall);
+            ShadeIndexImage({full.data(), kBig, kTall, kBig}, effect, 8, random);
+            const CCeXDib& part = b.NormalImage();
+            // From one pixel left of and above the form's corner to its far edges.
+            ASSERT_EQ(part.Width(), 30 + 320 - 29);
+            ASSERT_EQ(part.Height(), 20 + 200 - 19);
+            for (int y = 0; y < part.Height(); ++y)
+                for (int x = 0; x < part.Width(); ++x)
+                    ASSERT_EQ(IndexAt(part, x, y),
+                              full[std::size_t(kTall - 1 - (19 + y)) * kBig + std::size_t(29 + x)])
+                        << "effect " << effect << " at " << x << "," << y;
+            EXPECT_EQ(UiThreadRandom().Next(), random.Next()) << "effect " << effect;
+        }
+    });
+}
