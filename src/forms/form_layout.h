@@ -15,6 +15,9 @@ struct PixelRect {
 // A form has this many button slots.
 constexpr int kButtonSlots = 10;
 
+// The "buttonCount" of a form section that gives none.
+constexpr int kDefaultButtonCount = 5;
+
 // The identifier of the button numbered from 1.
 constexpr int ButtonCommandId(int number) {
     return 9999 + number;

@@ -79,7 +79,7 @@ void CSubformDlg::CreateVersionFont() {
 
 void CSubformDlg::CreateButtons() {
     const HFONT baseFont = BaseFont(m_hWnd);
-    m_buttonCount = ButtonsToBuild(ReadIniInt(m_formName, "buttonCount", 5));
+    m_buttonCount = ButtonsToBuild(ReadIniInt(m_formName, "buttonCount", kDefaultButtonCount));
     for (int number = 1; number <= m_buttonCount; ++number) {
         CShadeButtonST& button = m_buttons[number - 1];
         CFont& font = m_buttonFonts[number - 1];

@@ -115,7 +115,7 @@ void ActionTest::TearDown() {
 }
 
 HWND ActionTest::Button(const WindowFacts& form, int number) {
-    return ::GetDlgItem(form.hwnd, 9999 + number);
+    return FormButton(form.hwnd, number);
 }
 
 std::string ActionTest::WaitForRecords(int count) const {

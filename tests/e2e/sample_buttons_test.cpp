@@ -14,10 +14,6 @@ constexpr int kPasswordEdit = 103;
 constexpr int kConfirmEdit = 105;
 constexpr int kInstallButton = 108;
 
-HWND Button(const WindowFacts& form, int number) {
-    return ::GetDlgItem(form.hwnd, 10000 + number - 1);
-}
-
 bool WaitUntilGone(HWND window) {
     const DWORD start = ::GetTickCount();
     while (::IsWindow(window) && ::GetTickCount() - start < kWaitMs)
@@ -55,7 +51,7 @@ TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
     ASSERT_NE(form.hwnd, nullptr);
 
     // About: a message of the language's texts.
-    PressButton(Button(form, 6));
+    PressButton(FormButton(form.hwnd, 6));
     WindowFacts box = WaitForMessageBox();
     ASSERT_NE(box.hwnd, nullptr);
     EXPECT_EQ(MessageBoxText(box.hwnd), "Sample Product 2.1\n\xA9 2026 Example Software");
@@ -64,22 +60,22 @@ TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
     ASSERT_TRUE(WaitUntilGone(box.hwnd));
 
     // More...: the second form with its own message; Back closes it.
-    PressButton(Button(form, 5));
+    PressButton(FormButton(form.hwnd, 5));
     const WindowFacts more = WaitForSecondForm(program().id(), form.hwnd);
     ASSERT_NE(more.hwnd, nullptr);
-    PressButton(Button(more, 1));
+    PressButton(FormButton(more.hwnd, 1));
     box = WaitForMessageBox();
     ASSERT_NE(box.hwnd, nullptr);
     EXPECT_EQ(MessageBoxText(box.hwnd),
               "Windows 7 or later\n2 GB of memory\n500 MB of free disk space");
     PressOk(box.hwnd);
     ASSERT_TRUE(WaitUntilGone(box.hwnd));
-    PressButton(Button(more, 3));
+    PressButton(FormButton(more.hwnd, 3));
     ASSERT_TRUE(WaitUntilGone(more.hwnd));
 
     // Install Sample Product: the licence first, then the installer in the
     // language of the run.
-    PressButton(Button(form, 1));
+    PressButton(FormButton(form.hwnd, 1));
     const WindowFacts licence = WaitForWindow(program().id(), "Licence agreement", kWaitMs);
     ASSERT_NE(licence.hwnd, nullptr);
     const HWND proceed = ::GetDlgItem(licence.hwnd, IDOK);
@@ -91,7 +87,7 @@ TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
 
     // Install the database: the password, then the installer with the
     // password and the log file in the temporary folder, then the reboot note.
-    PressButton(Button(form, 2));
+    PressButton(FormButton(form.hwnd, 2));
     const WindowFacts password = WaitForWindow(program().id(), "SQL Express", kWaitMs);
     ASSERT_NE(password.hwnd, nullptr);
     const HWND install = ::GetDlgItem(password.hwnd, kInstallButton);
@@ -118,7 +114,7 @@ TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
               INVALID_FILE_ATTRIBUTES);
 
     // Exit ends the program.
-    PressButton(Button(form, 7));
+    PressButton(FormButton(form.hwnd, 7));
     EXPECT_EQ(program().WaitForExit(kWaitMs), std::optional<DWORD>(0));
 }
 

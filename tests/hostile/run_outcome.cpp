@@ -12,15 +12,10 @@ constexpr unsigned kAnswerMs = 10000;
 constexpr unsigned kPollMs = 20;
 constexpr unsigned kSettleMs = 1500;
 constexpr int kMaxMessages = 8;
-constexpr int kFirstButtonId = 10000;
 
 bool Answers(HWND window) {
     DWORD_PTR ignored = 0;
     return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &ignored) != 0;
-}
-
-bool IsMessageBox(const WindowFacts& window) {
-    return window.className == "#32770" && ::GetDlgItem(window.hwnd, 0xFFFF) != nullptr;
 }
 
 std::string Hex(DWORD value) {
@@ -107,7 +102,7 @@ public:
 
     // Presses the button in the form on top, then sees what came of it.
     bool Press(int button, RunOutcome& outcome) {
-        HWND control = ::GetDlgItem(m_form, kFirstButtonId + button - 1);
+        HWND control = FormButton(m_form, button);
         if (!control) {
             outcome.detail += "no button " + std::to_string(button) + "; ";
             return false;

@@ -1,5 +1,7 @@
 #include "setupcheck/setupcheck_runner.h"
 
+#include "driver/folders.h"
+
 #include <windows.h>
 
 #include <regex>
@@ -19,25 +21,6 @@ struct HandleOwner {
             ::CloseHandle(handle);
     }
 };
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + '\\' + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                ::DeleteFileA(path.c_str());
-        } while (::FindNextFileA(search, &entry));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-}
 
 std::string Quoted(const std::string& argument) {
     return '"' + argument + '"';

@@ -18,11 +18,10 @@ struct BuiltButton {
     PixelRect rect;
 };
 
-std::string LowerAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
+// Whether the list holds the section name, matched as the profile functions do.
+bool HoldsSection(const std::vector<std::string>& names, const std::string& name) {
+    return std::any_of(names.begin(), names.end(),
+                       [&name](const std::string& held) { return SameIniName(held, name); });
 }
 
 bool HasArea(const PixelRect& rect) {
@@ -55,7 +54,7 @@ public:
     explicit FormWalk(CheckContext& context) : m_context(context) {}
 
     void Form(const std::string& form, int namingLine) {
-        m_visited.push_back(LowerAscii(form));
+        m_visited.push_back(form);
         m_path.push_back(form);
         const std::vector<BuiltButton> buttons = Buttons(form, namingLine);
         for (size_t i = 0; i < buttons.size(); ++i)
@@ -79,7 +78,7 @@ private:
 
     // The form's buttons as the launcher builds them, each one checked.
     std::vector<BuiltButton> Buttons(const std::string& form, int namingLine) {
-        const int count = m_context.medium.Integer(form, "buttonCount", 5);
+        const int count = m_context.medium.Integer(form, "buttonCount", kDefaultButtonCount);
         const int formLine = Index().SectionLine(form).value_or(namingLine);
         const int countLine = Index().KeyLine(form, "buttonCount").value_or(formLine);
         if (count > kButtonSlots)
@@ -240,10 +239,9 @@ private:
     void Subform(const std::string& section) {
         const std::string form = m_context.Read(section, "url");
         const int line = Index().LineOf(section, "url");
-        const std::string key = LowerAscii(form);
         const auto onPath =
             std::find_if(m_path.begin(), m_path.end(),
-                         [&key](const std::string& name) { return LowerAscii(name) == key; });
+                         [&form](const std::string& name) { return SameIniName(name, form); });
         if (onPath != m_path.end()) {
             std::string cycle;
             for (auto it = onPath; it != m_path.end(); ++it)
@@ -253,12 +251,12 @@ private:
                                  ": allowed, each press opens one more form");
             return;
         }
-        if (std::find(m_visited.begin(), m_visited.end(), key) == m_visited.end())
+        if (!HoldsSection(m_visited, form))
             Form(form, line);
     }
 
     CheckContext& m_context;
-    std::vector<std::string> m_visited; // lower-cased: sections match without regard to case
+    std::vector<std::string> m_visited; // forms checked already
     std::vector<std::string> m_path;    // the forms open on the way to the current one
 };
 

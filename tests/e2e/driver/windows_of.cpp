@@ -35,11 +35,15 @@ BOOL CALLBACK CollectChild(HWND hwnd, LPARAM context) {
     return TRUE;
 }
 
+} // namespace
+
 bool IsMessageBox(const WindowFacts& window) {
     return window.className == "#32770" && ::GetDlgItem(window.hwnd, 0xFFFF) != nullptr;
 }
 
-} // namespace
+HWND FormButton(HWND form, int number) {
+    return ::GetDlgItem(form, 9999 + number);
+}
 
 WindowFacts DescribeWindow(HWND hwnd) {
     WindowFacts facts;

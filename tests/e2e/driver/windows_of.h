@@ -39,6 +39,11 @@ WindowFacts WaitForWindowOfAnyProcess(const std::string& title, DWORD millisecon
 // text in the static 0xFFFF.
 WindowFacts WaitForMessageBox(DWORD processId, DWORD milliseconds);
 std::string MessageBoxText(HWND box);
+// A dialog of class #32770 with its text in the static 0xFFFF.
+bool IsMessageBox(const WindowFacts& window);
+
+// The launcher form's button numbered from 1 (its identifier is 9999 + number).
+HWND FormButton(HWND form, int number);
 
 // Every visible or hidden top-level window of the process.
 std::vector<WindowFacts> TopLevelWindows(DWORD processId);
