@@ -1,6 +1,8 @@
 #include "app/launcher_app.h"
 
 #include "app/language.h"
+#include "app/paths.h"
+#include "app/program_folder.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
@@ -88,7 +90,10 @@ BOOL CLauncherApp::InitInstance() {
 
     // The first form; when its modal run ends, the program ends.
     {
+        // Its settings and picture are read while its window is made.
+        CFormPreload preload("main", m_language, JoinPath(GetProgramFolder(), m_imageFile));
         CSubformDlg form(m_language, m_langId, m_installLang, "main", nullptr);
+        form.UsePreload(&preload);
         m_pMainWnd = &form;
         form.DoModal();
         m_pMainWnd = nullptr;

@@ -6,8 +6,16 @@ CBDialog::CBDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) 
 CBDialog::~CBDialog() = default;
 
 int CBDialog::LoadPicture(const std::string& path) {
-    if (FAILED(m_picture.Load(path)))
+    CImage decoded;
+    const HRESULT result = decoded.Load(path);
+    return AdoptPicture(decoded, result);
+}
+
+int CBDialog::AdoptPicture(CImage& decoded, HRESULT result) {
+    m_picture.Destroy();
+    if (FAILED(result) || decoded.IsNull())
         return 1;
+    m_picture.Swap(decoded);
     // Blending on every erase would lay each half-transparent pixel over the
     // frame before, more opaque each time: it is composed once, over the black
     // a window surface holds before its first paint, and copied from then on.

@@ -16,6 +16,9 @@ public:
     // non-zero when it was not (nothing is shown here on failure). A picture
     // with see-through parts is held as laid over black.
     int LoadPicture(const std::string& path);
+    // The same for a picture decoded elsewhere, with that decode's result; the
+    // picture is taken from `decoded`, which is left empty.
+    int AdoptPicture(CImage& decoded, HRESULT result);
     // Size of the loaded picture in pixels; 0 and 0 before a load succeeded.
     int GetPictureWidth() const { return m_picture.GetWidth(); }
     int GetPictureHeight() const { return m_picture.GetHeight(); }

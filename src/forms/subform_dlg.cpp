@@ -28,6 +28,11 @@ HFONT BaseFont(HWND dialog) {
     return static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
 }
 
+// Every form shows the one picture [main] names, beside the program.
+std::string PicturePath() {
+    return JoinPath(GetProgramFolder(), RunSettings().m_imageFile);
+}
+
 } // namespace
 
 CSubformDlg::CSubformDlg(const std::string& language, const std::string& langId,
@@ -51,18 +56,36 @@ BOOL CSubformDlg::OnInitDialog() {
     ModifyStyleEx(WS_EX_APPWINDOW, 0);
 
     const LauncherSettings& settings = RunSettings();
-    if (LoadPicture(JoinPath(GetProgramFolder(), settings.m_imageFile)) != 0) {
+    // Fonts and buttons first: a preload reads the picture meanwhile.
+    CreateVersionFont();
+    CreateButtons();
+    const int failed = LoadFormPicture();
+    m_preload = nullptr; // all taken
+    if (failed != 0) {
         AppMessageBox(kPictureLoadFailure, MB_OK | MB_ICONEXCLAMATION);
         // Ends every form at once, nested ones too: without its picture the
         // launcher has nothing to show.
         ::ExitProcess(0);
     }
-    CreateVersionFont();
-    CreateButtons();
+    ShadeButtons();
     ::MoveWindow(m_hWnd, 0, 0, GetPictureWidth(), GetPictureHeight(), TRUE);
     CenterWindow();
     SetWindowText(settings.m_productName);
     return TRUE;
+}
+
+CFormPreload* CSubformDlg::ServingPreload() const {
+    return m_preload && m_preload->Serves(m_formName, m_language, PicturePath()) ? m_preload
+                                                                                 : nullptr;
+}
+
+int CSubformDlg::LoadFormPicture() {
+    if (CFormPreload* preload = ServingPreload()) {
+        CImage decoded;
+        const HRESULT result = preload->TakePicture(decoded);
+        return AdoptPicture(decoded, result);
+    }
+    return LoadPicture(PicturePath());
 }
 
 void CSubformDlg::CreateVersionFont() {
@@ -79,41 +102,42 @@ void CSubformDlg::CreateVersionFont() {
 
 void CSubformDlg::CreateButtons() {
     const HFONT baseFont = BaseFont(m_hWnd);
-    m_buttonCount = ButtonsToBuild(ReadIniInt(m_formName, "buttonCount", kDefaultButtonCount));
+    CFormPreload* preload = ServingPreload();
+    const FormButtons form =
+        preload ? preload->TakeButtons() : ReadFormButtons(m_formName, m_language);
+    m_buttonCount = form.count;
     for (int number = 1; number <= m_buttonCount; ++number) {
         CShadeButtonST& button = m_buttons[number - 1];
         CFont& font = m_buttonFonts[number - 1];
-        const std::string section = ButtonSectionName(m_formName, number);
-
-        const std::string label = ReadIniValue(section, "label");
-        const std::string caption = ReadIniString(m_language, label);
-        const std::string url = ReadIniValue(section, "url");
-        const std::string args = ReadIniValue(section, "args");
-        const std::string action = ReadIniValue(section, "action");
-        const std::string face = ReadIniValue(section, "font");
-        const PixelRect bounds =
-            ButtonRectangle(ReadIniInt(section, "x", 0), ReadIniInt(section, "y", 0),
-                            ReadIniInt(section, "width", 0), ReadIniInt(section, "height", 0));
+        const ButtonSettings& settings = form.buttons[number - 1];
 
         LOGFONTA description{};
         ::GetObjectA(baseFont, sizeof description, &description);
         description.lfHeight = kButtonFontHeight;
         description.lfWeight = kButtonFontWeight;
         // A face too long for the record is cut, never written past it.
-        CopyFaceName(description.lfFaceName, face, CurrentLeadBytes());
+        CopyFaceName(description.lfFaceName, settings.face, CurrentLeadBytes());
         font.CreateFontIndirect(description);
 
+        const PixelRect& bounds = settings.bounds;
         const RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
-        if (!button.Create(caption.c_str(), kButtonStyle, rect, this, ButtonCommandId(number)))
+        if (!button.Create(settings.caption.c_str(), kButtonStyle, rect, this,
+                           ButtonCommandId(number)))
             continue;
-        // The form takes the picture's size: no part of a button outside it shows.
-        button.ApplyShading(SHADE_BEVEL, kShadeGranularity, kShadeHighlight, 0, 0,
-                            RECT{0, 0, GetPictureWidth(), GetPictureHeight()});
-        button.SetAction(action);
-        button.SetUrl(url);
-        button.SetArgs(args);
+        button.SetAction(settings.action);
+        button.SetUrl(settings.url);
+        button.SetArgs(settings.args);
         button.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
     }
+}
+
+void CSubformDlg::ShadeButtons() {
+    // The form takes the picture's size: no part of a button outside it shows.
+    const RECT shownArea{0, 0, GetPictureWidth(), GetPictureHeight()};
+    for (int i = 0; i < m_buttonCount; ++i)
+        if (m_buttons[i].GetSafeHwnd())
+            m_buttons[i].ApplyShading(SHADE_BEVEL, kShadeGranularity, kShadeHighlight, 0, 0,
+                                      shownArea);
 }
 
 bool CSubformDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -6,6 +6,7 @@
 #include "controls/shade_button_st.h"
 #include "forms/b_dialog.h"
 #include "forms/form_layout.h"
+#include "forms/form_preload.h"
 #include "framework/gdi.h"
 
 #include <string>
@@ -21,8 +22,14 @@ public:
     // it cannot), builds the fonts and buttons, sizes the window to the picture
     // and centres it.
     BOOL OnInitDialog() override;
+    // Lets the form take its buttons' settings and picture from a preload that
+    // serves it, instead of reading them itself. The preload must outlive the
+    // dialog's initialisation.
+    void UsePreload(CFormPreload* preload) { m_preload = preload; }
     // Builds the buttons of the form's section, at most one per slot.
     void CreateButtons();
+    // Shades the built buttons, for as much of them as the picture shows.
+    void ShadeButtons();
 
 protected:
     // Called for the form's commands: a click on one of its shaded buttons
@@ -38,6 +45,11 @@ protected:
     // Draws [main] versionNumber in white, transparent, into its rectangle.
     void PaintVersionText(HDC dc);
     void CreateVersionFont();
+    // The preload given, when it holds this form's reads; else null.
+    CFormPreload* ServingPreload() const;
+    // The picture from the preload that serves the form, else from the file;
+    // LoadPicture's result.
+    int LoadFormPicture();
 
     // True when the action took the click (a declined licence does not).
     bool RunAction(const CShadeButtonST& button);
@@ -49,6 +61,7 @@ protected:
     void RunDatabaseInstaller(const std::string& program, const std::string& args);
 
     HICON m_hIcon = nullptr;
+    CFormPreload* m_preload = nullptr;
     CFont m_versionTextFont;
     std::string m_installLang;
     std::string m_language;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -132,6 +133,15 @@ void CImage::Destroy() {
     m_bitmap.reset();
     m_width = m_height = m_bitsPerPixel = m_pitch = 0;
     m_hasAlpha = false;
+}
+
+void CImage::Swap(CImage& other) noexcept {
+    std::swap(m_bitmap, other.m_bitmap);
+    std::swap(m_width, other.m_width);
+    std::swap(m_height, other.m_height);
+    std::swap(m_bitsPerPixel, other.m_bitsPerPixel);
+    std::swap(m_pitch, other.m_pitch);
+    std::swap(m_hasAlpha, other.m_hasAlpha);
 }
 
 HRESULT CImage::Load(const std::string& path) {

@@ -26,6 +26,9 @@ public:
     // alpha, 32-bit RGB otherwise.
     HRESULT CopyFrom(gdiplus::GpBitmap* decoded);
     void Destroy();
+    // Exchanges the pictures held (a picture decoded on another thread is
+    // handed over this way).
+    void Swap(CImage& other) noexcept;
     // Makes a picture with alpha opaque, as if it had been blended once over
     // black; it is copied, never blended, from then on.
     void ComposeOverBlack();

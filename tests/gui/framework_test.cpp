@@ -1,6 +1,7 @@
 #include "framework/message_box.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "framework/worker_thread.h"
 #include "test_dialogs.h"
 #include "test_support.h"
 
@@ -270,3 +271,33 @@ TEST(Dialog, PreTranslateMessageSeesQueuedMessagesOfItsWindow) {
 }
 
 } // namespace
+
+namespace {
+
+struct WorkerProbe {
+    DWORD threadId = 0;
+    bool fail = false;
+};
+
+void RecordThread(void* context) {
+    auto& probe = *static_cast<WorkerProbe*>(context);
+    probe.threadId = ::GetCurrentThreadId();
+    if (probe.fail)
+        throw std::runtime_error("task failed");
+}
+
+} // namespace
+
+TEST(WorkerThread, RunsTheTaskElsewhereAndPassesOnWhatItThrewOnce) {
+    WorkerProbe quiet;
+    {
+        CWorkerThread worker(&RecordThread, &quiet);
+        worker.Join();
+        EXPECT_NE(quiet.threadId, 0u);
+        EXPECT_NE(quiet.threadId, ::GetCurrentThreadId());
+    }
+    WorkerProbe failing{0, true};
+    CWorkerThread worker(&RecordThread, &failing);
+    EXPECT_THROW(worker.Join(), std::runtime_error);
+    EXPECT_NO_THROW(worker.Join());
+}

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace {
@@ -67,10 +68,17 @@ protected:
         m_app.m_versionY = 30;
     }
 
-    // Runs the form on this Setup.ini; returns its modal result.
+    // Runs the form on this Setup.ini; returns its modal result. Given a
+    // language, the form is offered a preload of "main" made in it.
     INT_PTR Run(FormUnderTest& form, const std::string& ini,
-                std::function<void(FormUnderTest&)> checks) {
+                std::function<void(FormUnderTest&)> checks,
+                const std::string& preloadLanguage = "") {
         ScopedSetupIni setup(ini);
+        std::optional<CFormPreload> preload;
+        if (!preloadLanguage.empty()) {
+            preload.emplace("main", preloadLanguage, GetProgramFolder() + kPictureName);
+            form.UsePreload(&*preload);
+        }
         form.whileShown = std::move(checks);
         return form.DoModal();
     }
@@ -156,47 +164,74 @@ TEST_F(FormTest, ButtonsAreBuiltFromTheirSectionsWithCaptionsInTheFormsLanguage)
                             "x=5\ny=60\nwidth=50\nheight=25\n"
                             "[EN]\nIDS_ONE=Read me\nIDS_TWO=Line one\\nLine two\n"
                             "[FR]\nIDS_ONE=Lisez-moi\n";
-    FormUnderTest form;
-    Run(form, ini, [&](FormUnderTest& f) {
-        EXPECT_EQ(f.ButtonCount(), 3);
-        EXPECT_EQ(ButtonIdsPresent(f.m_hWnd), "111000000000");
-        for (int slot = 0; slot < 3; ++slot) {
-            EXPECT_EQ(::GetDlgItem(f.m_hWnd, ButtonCommandId(slot + 1)), f.Button(slot).m_hWnd);
-            EXPECT_EQ(f.Button(slot).GetStyle() & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
-                      static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP));
-        }
-        const RECT first = RectInParent(f.Button(0).m_hWnd);
-        EXPECT_EQ(first.left, 10);
-        EXPECT_EQ(first.top, 20);
-        EXPECT_EQ(first.right, 110);
-        EXPECT_EQ(first.bottom, 50);
-        const RECT second = RectInParent(f.Button(1).m_hWnd);
-        EXPECT_EQ(second.left, 5);
-        EXPECT_EQ(second.top, 60);
-        EXPECT_EQ(second.right, 55);
-        EXPECT_EQ(second.bottom, 85);
+    // Read by the form itself, taken from a preload made for it, and read by
+    // the form itself again when the preload was made for another language.
+    for (const char* preloadLanguage : {"", "EN", "FR"}) {
+        SCOPED_TRACE(preloadLanguage);
+        FormUnderTest form;
+        Run(
+            form, ini,
+            [&](FormUnderTest& f) {
+                EXPECT_EQ(f.GetPictureWidth(), kPictureWidth);
+                EXPECT_EQ(f.ButtonCount(), 3);
+                EXPECT_EQ(ButtonIdsPresent(f.m_hWnd), "111000000000");
+                for (int slot = 0; slot < 3; ++slot) {
+                    EXPECT_EQ(::GetDlgItem(f.m_hWnd, ButtonCommandId(slot + 1)),
+                              f.Button(slot).m_hWnd);
+                    EXPECT_EQ(f.Button(slot).GetStyle() & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
+                              static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP));
+                }
+                const RECT first = RectInParent(f.Button(0).m_hWnd);
+                EXPECT_EQ(first.left, 10);
+                EXPECT_EQ(first.top, 20);
+                EXPECT_EQ(first.right, 110);
+                EXPECT_EQ(first.bottom, 50);
+                const RECT second = RectInParent(f.Button(1).m_hWnd);
+                EXPECT_EQ(second.left, 5);
+                EXPECT_EQ(second.top, 60);
+                EXPECT_EQ(second.right, 55);
+                EXPECT_EQ(second.bottom, 85);
 
-        EXPECT_EQ(f.Button(0).GetWindowText(), "Read me");
-        EXPECT_EQ(f.Button(1).GetWindowText(), "Line one\nLine two");
-        EXPECT_EQ(f.Button(0).GetAction(), "open");
-        EXPECT_EQ(f.Button(0).GetUrl(), "docs\\readme.txt");
-        EXPECT_EQ(f.Button(0).GetArgs(), "-q /s");
-        EXPECT_EQ(f.Button(1).GetAction(), "subform");
-        EXPECT_EQ(f.Button(1).GetUrl(), "tools");
-        EXPECT_EQ(f.Button(1).GetArgs(), "");
+                EXPECT_EQ(f.Button(0).GetWindowText(), "Read me");
+                EXPECT_EQ(f.Button(1).GetWindowText(), "Line one\nLine two");
+                EXPECT_EQ(f.Button(0).GetAction(), "open");
+                EXPECT_EQ(f.Button(0).GetUrl(), "docs\\readme.txt");
+                EXPECT_EQ(f.Button(0).GetArgs(), "-q /s");
+                EXPECT_EQ(f.Button(1).GetAction(), "subform");
+                EXPECT_EQ(f.Button(1).GetUrl(), "tools");
+                EXPECT_EQ(f.Button(1).GetArgs(), "");
 
-        // Shaded once, at the button's size.
-        EXPECT_EQ(f.Button(0).NormalImage().Width(), 100);
-        EXPECT_EQ(f.Button(0).NormalImage().Height(), 30);
+                // Shaded once, at the button's size.
+                EXPECT_EQ(f.Button(0).NormalImage().Width(), 100);
+                EXPECT_EQ(f.Button(0).NormalImage().Height(), 30);
 
-        // No section at all: still a button, with nothing in it.
-        const RECT third = RectInParent(f.Button(2).m_hWnd);
-        EXPECT_EQ(third.right - third.left, 0);
-        EXPECT_EQ(third.bottom - third.top, 0);
-        EXPECT_EQ(f.Button(2).GetWindowText(), "");
-        EXPECT_EQ(f.Button(2).GetAction(), "");
-        EXPECT_EQ(f.Button(2).GetUrl(), "");
-    });
+                // No section at all: still a button, with nothing in it.
+                const RECT third = RectInParent(f.Button(2).m_hWnd);
+                EXPECT_EQ(third.right - third.left, 0);
+                EXPECT_EQ(third.bottom - third.top, 0);
+                EXPECT_EQ(f.Button(2).GetWindowText(), "");
+                EXPECT_EQ(f.Button(2).GetAction(), "");
+                EXPECT_EQ(f.Button(2).GetUrl(), "");
+            },
+            preloadLanguage);
+    }
+}
+
+TEST_F(FormTest, APreloadHandsOverItsReadsOnceAndAMissingPictureAsAFailure) {
+    ScopedSetupIni setup(
+        "[main]\nbuttonCount=1\n[main.button1]\nlabel=IDS_ONE\n[EN]\nIDS_ONE=One\n");
+    CFormPreload preload("main", "EN", GetProgramFolder() + kPictureName);
+    EXPECT_TRUE(preload.Serves("main", "EN", GetProgramFolder() + kPictureName));
+    EXPECT_FALSE(preload.Serves("main.more", "EN", GetProgramFolder() + kPictureName));
+    EXPECT_EQ(preload.TakeButtons().buttons[0].caption, "One");
+    EXPECT_EQ(preload.TakeButtons().count, 0);
+    CImage picture;
+    EXPECT_EQ(preload.TakePicture(picture), S_OK);
+    EXPECT_EQ(picture.GetWidth(), kPictureWidth);
+
+    CFormPreload missing("main", "EN", GetProgramFolder() + "no such picture.png");
+    EXPECT_TRUE(FAILED(missing.TakePicture(picture)));
+    EXPECT_TRUE(picture.IsNull());
 }
 
 TEST_F(FormTest, RepaintingTheShownFormAllocatesNothing) {
