@@ -18,6 +18,7 @@ constexpr LONG kButtonFontWeight = 500;
 constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr BYTE kShadeGranularity = 8;
 constexpr BYTE kShadeHighlight = 10;
+constexpr UINT_PTR kIconTimer = 1;
 
 // The dialog's own font, else the stock GUI font, else the variable ANSI font.
 HFONT BaseFont(HWND dialog) {
@@ -51,8 +52,9 @@ CSubformDlg::~CSubformDlg() {
 
 BOOL CSubformDlg::OnInitDialog() {
     CBDialog::OnInitDialog();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    // Handing the icons to the window system takes longer than painting the
+    // form: they follow the first paint (timers come after every paint).
+    ::SetTimer(m_hWnd, kIconTimer, 0, nullptr);
     ModifyStyleEx(WS_EX_APPWINDOW, 0);
 
     const LauncherSettings& settings = RunSettings();
@@ -144,6 +146,14 @@ bool CSubformDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     switch (msg) {
     case WM_PAINT:
         OnPaint();
+        result = 0;
+        return true;
+    case WM_TIMER:
+        if (wParam != kIconTimer)
+            return CBDialog::OnMessage(msg, wParam, lParam, result);
+        ::KillTimer(m_hWnd, kIconTimer);
+        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+        SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
         result = 0;
         return true;
     case WM_QUERYDRAGICON:

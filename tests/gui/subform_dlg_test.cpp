@@ -150,6 +150,9 @@ TEST_F(FormTest, FormShowsTheProgramsIcon) {
     FormUnderTest form;
     Run(form, "[main]\nbuttonCount=0\n", [&](FormUnderTest& f) {
         EXPECT_EQ(f.Icon(), programIcon);
+        // Set once the form has painted.
+        EXPECT_TRUE(
+            PumpMessagesUntil([&] { return f.SendMessage(WM_GETICON, ICON_SMALL) != 0; }, 2000));
         EXPECT_EQ(f.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(programIcon));
         EXPECT_EQ(f.SendMessage(WM_GETICON, ICON_SMALL), reinterpret_cast<LRESULT>(programIcon));
         EXPECT_EQ(f.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(programIcon));
