@@ -37,6 +37,15 @@ void Draw3dRect(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
     FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
 }
 
+// Whether the window has a non-client area (border, edge or scroll bars).
+bool HasFrame(HWND window) {
+    RECT outer{};
+    RECT inner{};
+    ::GetWindowRect(window, &outer);
+    ::GetClientRect(window, &inner);
+    return outer.right - outer.left != inner.right || outer.bottom - outer.top != inner.bottom;
+}
+
 } // namespace
 
 CButtonST::CButtonST() {
@@ -111,6 +120,14 @@ bool CButtonST::OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
 
 bool CButtonST::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
+    case WM_NCPAINT:
+        // A button without a frame has nothing outside its client area: the
+        // platform would only fetch a device context to paint nothing.
+        if (!HasFrame(m_hWnd)) {
+            result = 0;
+            return true;
+        }
+        return CButton::OnMessage(msg, wParam, lParam, result);
     case WM_GETDLGCODE:
         result = Default() | (m_isDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
         return true;
