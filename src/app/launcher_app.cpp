@@ -90,9 +90,11 @@ BOOL CLauncherApp::InitInstance() {
 
     // The first form; when its modal run ends, the program ends.
     {
-        // Its settings and picture are read while its window is made.
-        CFormPreload preload("main", m_language, JoinPath(GetProgramFolder(), m_imageFile));
         CSubformDlg form(m_language, m_langId, m_installLang, "main", nullptr);
+        // Its settings and picture are read while its window is made. Started
+        // after the form is made: looking up its icon would wait while the
+        // picture's worker loads the decoder's libraries.
+        CFormPreload preload("main", m_language, JoinPath(GetProgramFolder(), m_imageFile));
         form.UsePreload(&preload);
         m_pMainWnd = &form;
         form.DoModal();
