@@ -8,7 +8,6 @@
 #include "forms/subform_dlg.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <optional>
@@ -82,7 +81,6 @@ void CLauncherApp::ResolveLanguage() {
 }
 
 BOOL CLauncherApp::InitInstance() {
-    ::InitCommonControls();
     CWinApp::InitInstance();
     ReadSettings();
     TakeLanguageArgument(FirstCommandLineArgument());

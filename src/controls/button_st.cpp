@@ -3,8 +3,6 @@
 #include "controls/caption_layout.h"
 #include "framework/gdi.h"
 
-#include <commctrl.h>
-
 namespace {
 
 constexpr DWORD kButtonTypeMask = 0x1F;
@@ -201,7 +199,7 @@ void CButtonST::OnMouseMove(WPARAM keys, LPARAM point) {
     track.cbSize = sizeof track;
     track.dwFlags = TME_LEAVE;
     track.hwndTrack = m_hWnd;
-    ::_TrackMouseEvent(&track);
+    ::TrackMouseEvent(&track);
 }
 
 void CButtonST::OnDisabled() {

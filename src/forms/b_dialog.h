@@ -22,6 +22,8 @@ public:
     // Size of the loaded picture in pixels; 0 and 0 before a load succeeded.
     int GetPictureWidth() const { return m_picture.GetWidth(); }
     int GetPictureHeight() const { return m_picture.GetHeight(); }
+    // Its controls are all drawn by the program.
+    bool HasStandardControls() const override { return false; }
 
 protected:
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

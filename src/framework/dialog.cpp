@@ -1,7 +1,10 @@
 #include "framework/dialog.h"
 
 #include "framework/app.h"
+#include "framework/common_controls.h"
 #include "framework/message_box.h"
+
+#include <optional>
 
 namespace {
 
@@ -92,6 +95,9 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 INT_PTR CDialog::DoModal() {
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetSafeOwner();
     MessageFilterHook hook;
+    std::optional<CommonControlsScope> controls;
+    if (HasStandardControls())
+        controls.emplace();
     return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }

@@ -24,6 +24,10 @@ public:
 
     // Runs the dialog modally; returns what ended it, or -1 when it could not be created.
     virtual INT_PTR DoModal();
+    // Whether the template's controls are the platform's standard ones, shown in
+    // version 6 of the common controls; a dialog whose controls the program
+    // draws itself answers false and never loads that library.
+    virtual bool HasStandardControls() const { return true; }
     void EndDialog(int result);
     // Exchanges every bound value (nothing validates, so nothing can fail).
     void UpdateData(bool saveAndValidate = true);

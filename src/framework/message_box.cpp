@@ -1,6 +1,7 @@
 #include "framework/message_box.h"
 
 #include "framework/app.h"
+#include "framework/common_controls.h"
 
 #include <new>
 #include <stdexcept>
@@ -26,6 +27,7 @@ std::string GetProgramName() {
 }
 
 int AppMessageBox(const std::string& text, UINT type) {
+    const CommonControlsScope controls;
     return ::MessageBoxA(GetSafeOwner(), text.c_str(), GetProgramName().c_str(), type);
 }
 

@@ -49,11 +49,16 @@ TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
     Start("EN");
     const WindowFacts form = WaitForWindow(program().id(), kSampleTitle, kWaitMs);
     ASSERT_NE(form.hwnd, nullptr);
+    // The forms draw their own buttons: the common controls wait for the
+    // first window with standard controls.
+    ASSERT_TRUE(program().WaitUntilIdle(kWaitMs));
+    EXPECT_FALSE(program().HasLoaded("comctl32.dll"));
 
     // About: a message of the language's texts.
     PressButton(FormButton(form.hwnd, 6));
     WindowFacts box = WaitForMessageBox();
     ASSERT_NE(box.hwnd, nullptr);
+    EXPECT_TRUE(program().HasLoaded("comctl32.dll"));
     EXPECT_EQ(MessageBoxText(box.hwnd), "Sample Product 2.1\n\xA9 2026 Example Software");
     EXPECT_EQ(MessageBoxIconOf(box.hwnd), IDI_ASTERISK);
     PressOk(box.hwnd);

@@ -1,8 +1,29 @@
 #include "launched_program.h"
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <vector>
+
+namespace {
+
+// Closes a tool-help snapshot at the end of a scope.
+class UniqueSnapshot {
+public:
+    explicit UniqueSnapshot(HANDLE handle) : m_handle(handle) {}
+    UniqueSnapshot(const UniqueSnapshot&) = delete;
+    UniqueSnapshot& operator=(const UniqueSnapshot&) = delete;
+    ~UniqueSnapshot() {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            ::CloseHandle(m_handle);
+    }
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+} // namespace
 
 LONGLONG Ticks() {
     LARGE_INTEGER now{};
@@ -52,6 +73,19 @@ std::optional<SIZE_T> LaunchedProgram::WorkingSetBytes() const {
     if (!started() || !::GetProcessMemoryInfo(m_process.hProcess, &counters, sizeof counters))
         return std::nullopt;
     return counters.WorkingSetSize;
+}
+
+bool LaunchedProgram::HasLoaded(const std::string& fileName) const {
+    if (!started())
+        return false;
+    UniqueSnapshot snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, id()));
+    MODULEENTRY32 module{};
+    module.dwSize = sizeof module;
+    for (BOOL more = ::Module32First(snapshot.get(), &module); more;
+         more = ::Module32Next(snapshot.get(), &module))
+        if (::lstrcmpiA(module.szModule, fileName.c_str()) == 0)
+            return true;
+    return false;
 }
 
 std::optional<DWORD> LaunchedProgram::WaitForExit(DWORD milliseconds) {

@@ -27,6 +27,8 @@ public:
     bool running() const;
     // The program's working set now, in bytes; nothing when it cannot be read.
     std::optional<SIZE_T> WorkingSetBytes() const;
+    // Whether a module of this file name (any case) is loaded in the program.
+    bool HasLoaded(const std::string& fileName) const;
     // Waits until the program waits for input with nothing left to handle,
     // its pending paints included.
     bool WaitUntilIdle(DWORD milliseconds) const;

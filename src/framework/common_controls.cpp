@@ -1,0 +1,67 @@
+#include "framework/common_controls.h"
+
+#include "framework/dll_safety.h"
+
+namespace {
+
+constexpr WORD kCommonControlsManifest = 2;
+
+// The context made from the program's common-controls manifest, released when
+// the program ends.
+class ActivationContext {
+public:
+    ActivationContext() {
+        char path[MAX_PATH] = {};
+        const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return;
+        ACTCTXA description{};
+        description.cbSize = sizeof description;
+        description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        description.lpSource = path;
+        description.hModule = ::GetModuleHandleA(nullptr);
+        description.lpResourceName = MAKEINTRESOURCEA(kCommonControlsManifest);
+        m_handle = ::CreateActCtxA(&description);
+    }
+    ActivationContext(const ActivationContext&) = delete;
+    ActivationContext& operator=(const ActivationContext&) = delete;
+    ~ActivationContext() {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            ::ReleaseActCtx(m_handle);
+    }
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+};
+
+// Loads the library the active context names (from the system's own store,
+// never the program's folder) and registers its classes; once.
+void InitialiseCommonControls() {
+    static const bool initialised = [] {
+        HMODULE library = LoadSystemLibrary("comctl32.dll");
+        if (!library)
+            return false;
+        using InitCommonControlsFn = void(WINAPI*)();
+        const auto initCommonControls = reinterpret_cast<InitCommonControlsFn>(
+            reinterpret_cast<void*>(::GetProcAddress(library, "InitCommonControls")));
+        if (initCommonControls)
+            initCommonControls();
+        return true;
+    }();
+    static_cast<void>(initialised);
+}
+
+} // namespace
+
+CommonControlsScope::CommonControlsScope() {
+    static const ActivationContext context;
+    if (context.get() != INVALID_HANDLE_VALUE)
+        m_active = ::ActivateActCtx(context.get(), &m_cookie) != FALSE;
+    InitialiseCommonControls();
+}
+
+CommonControlsScope::~CommonControlsScope() {
+    if (m_active)
+        ::DeactivateActCtx(0, m_cookie);
+}
