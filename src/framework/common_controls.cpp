@@ -54,7 +54,9 @@ void InitialiseCommonControls() {
 
 } // namespace
 
-CommonControlsScope::CommonControlsScope() {
+CommonControlsScope::CommonControlsScope(bool wanted) {
+    if (!wanted)
+        return;
     static const ActivationContext context;
     if (context.get() != INVALID_HANDLE_VALUE)
         m_active = ::ActivateActCtx(context.get(), &m_cookie) != FALSE;

@@ -13,7 +13,8 @@
 // controls, never an error.
 class CommonControlsScope {
 public:
-    CommonControlsScope();
+    // Does nothing when not `wanted`.
+    explicit CommonControlsScope(bool wanted = true);
     CommonControlsScope(const CommonControlsScope&) = delete;
     CommonControlsScope& operator=(const CommonControlsScope&) = delete;
     ~CommonControlsScope();

@@ -4,8 +4,6 @@
 #include "framework/common_controls.h"
 #include "framework/message_box.h"
 
-#include <optional>
-
 namespace {
 
 // Lets window objects see messages of the modal loops before they are dispatched.
@@ -95,9 +93,7 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 INT_PTR CDialog::DoModal() {
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetSafeOwner();
     MessageFilterHook hook;
-    std::optional<CommonControlsScope> controls;
-    if (HasStandardControls())
-        controls.emplace();
+    const CommonControlsScope controls(HasStandardControls());
     return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
