@@ -134,8 +134,12 @@ int main(int argc, char** argv) {
     // which goes first.
     std::vector<double> launcherMs, floorMs, launcherWindowMs, floorWindowMs;
     std::vector<double> launcherRepaintMs, floorRepaintMs, launcherWorkingSet, floorWorkingSet;
+    // Each round's pair side by side: steadier than the medians when the
+    // machine's speed drifts during the runs.
+    std::vector<double> roundRatios;
     int failures = 0;
     for (int round = -1; round < runs; ++round) {
+        double pairMs[2] = {0, 0}; // floor, launcher
         for (int turn = 0; turn < 2; ++turn) {
             const bool isLauncher = (turn == 0) == (round % 2 == 0);
             std::optional<Timing> ms;
@@ -162,7 +166,10 @@ int main(int argc, char** argv) {
             }
             (isLauncher ? launcherMs : floorMs).push_back(ms->faceMs);
             (isLauncher ? launcherWindowMs : floorWindowMs).push_back(ms->windowMs);
+            pairMs[isLauncher ? 1 : 0] = ms->faceMs;
         }
+        if (pairMs[0] > 0 && pairMs[1] > 0)
+            roundRatios.push_back(pairMs[1] / pairMs[0]);
     }
     if (launcherMs.empty() || floorMs.empty()) {
         std::fprintf(stderr, "no complete paint seen (%d failed runs)\n", failures);
@@ -180,6 +187,8 @@ int main(int argc, char** argv) {
         launcherMedian / floorMedian,
         *std::min_element(launcherMs.begin(), launcherMs.end()) /
             *std::min_element(floorMs.begin(), floorMs.end()));
+    if (!roundRatios.empty())
+        std::printf("median of the ratios within each round: %.3f\n", Median(roundRatios));
     if (!launcherRepaintMs.empty() && !floorRepaintMs.empty()) {
         const double launcherRepaint = Median(launcherRepaintMs);
         const double floorRepaint = Median(floorRepaintMs);
