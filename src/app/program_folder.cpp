@@ -6,12 +6,10 @@
 #include <windows.h>
 
 std::string GetProgramFolder() {
-    char path[kMaxPathBytes] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
     // A path that filled the buffer was cut: it is not the real folder.
-    if (length == 0 || length >= sizeof path)
-        return std::string();
-    return FolderOfFile(std::string(path, length), CurrentLeadBytes());
+    const std::string program = PlatformPath(
+        [](char* buffer, unsigned size) { return ::GetModuleFileNameA(nullptr, buffer, size); });
+    return program.empty() ? program : FolderOfFile(program, CurrentLeadBytes());
 }
 
 bool FileExists(const std::string& path) {

@@ -5,6 +5,15 @@
 
 #include <string>
 
+// A path the platform writes into a buffer of kMaxPathBytes through
+// query(buffer, size), which answers its length; empty when it cannot or when
+// the path does not fit.
+template <typename Query> std::string PlatformPath(Query query) {
+    char buffer[kMaxPathBytes] = {};
+    const auto length = query(buffer, static_cast<unsigned>(sizeof buffer));
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
 // The folder of the running program, ending in a backslash; empty when the
 // platform cannot tell it whole (so paths are relative to the current folder).
 std::string GetProgramFolder();

@@ -11,13 +11,6 @@
 
 namespace {
 
-// A folder the platform reports into a buffer of kMaxPathBytes; empty when it cannot.
-template <typename Query> std::string PlatformFolder(Query query) {
-    char buffer[kMaxPathBytes] = {};
-    const UINT length = query(buffer, static_cast<UINT>(sizeof buffer));
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
-}
-
 std::string EnvironmentPath() {
     const DWORD size = ::GetEnvironmentVariableA("PATH", nullptr, 0);
     if (size == 0)
@@ -30,14 +23,15 @@ std::string EnvironmentPath() {
 
 // The folders process creation searches for a relative program name, in its order.
 std::string ProgramSearchFolders() {
-    const std::string windows = PlatformFolder(
-        [](char* buffer, UINT size) { return ::GetWindowsDirectoryA(buffer, size); });
+    const std::string windows = PlatformPath(
+        [](char* buffer, unsigned size) { return ::GetWindowsDirectoryA(buffer, size); });
     const std::string folders[] = {
         GetProgramFolder(),
-        PlatformFolder([](char* buffer, UINT size) {
+        PlatformPath([](char* buffer, unsigned size) {
             return static_cast<UINT>(::GetCurrentDirectoryA(size, buffer));
         }),
-        PlatformFolder([](char* buffer, UINT size) { return ::GetSystemDirectoryA(buffer, size); }),
+        PlatformPath(
+            [](char* buffer, unsigned size) { return ::GetSystemDirectoryA(buffer, size); }),
         windows.empty() ? std::string() : JoinPath(windows, "System"),
         windows,
         EnvironmentPath(),

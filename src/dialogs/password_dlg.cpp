@@ -25,9 +25,7 @@ constexpr int kPromptPoints = 8;
 // The user's temporary folder; empty when the platform cannot tell it, so
 // the files are named relative to the current folder.
 std::string TemporaryFolder() {
-    char buffer[kMaxPathBytes] = {};
-    const DWORD length = ::GetTempPathA(sizeof buffer, buffer);
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+    return PlatformPath([](char* buffer, unsigned size) { return ::GetTempPathA(size, buffer); });
 }
 
 // Keeps a window from taking input while it lives.
