@@ -4,6 +4,7 @@
 #include "app/program_folder.h"
 #include "app/rich_edit_library.h"
 #include "app/setup_ini.h"
+#include "app/system_code_page.h"
 #include "dialogs/rtf_group_depth.h"
 #include "framework/file.h"
 #include "framework/message_box.h"
@@ -127,7 +128,7 @@ BOOL CLicenseAgreement::OnInitDialog() {
 std::string CLicenseAgreement::LicensePath() const {
     const std::string relative =
         RunSettings().m_eulaRoot + '\\' + m_language + '\\' + ReadIniString(m_language, "IDS_EULA");
-    return JoinPath(GetProgramFolder(), relative);
+    return JoinPath(GetProgramFolder(), relative, CurrentLeadBytes());
 }
 
 void CLicenseAgreement::StreamLicense(const std::string& path) {

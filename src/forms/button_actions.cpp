@@ -51,8 +51,9 @@ std::string ExpandLanguageTokens(const std::string& text, const TokenValues& val
 }
 
 ResolvedTarget ResolveTarget(const std::string& target, const std::string& programFolder,
+                             const LeadByteTable& leadBytes,
                              const std::function<bool(const std::string&)>& exists) {
-    const std::string inProgramFolder = JoinPath(programFolder, target);
+    const std::string inProgramFolder = JoinPath(programFolder, target, leadBytes);
     if (exists(inProgramFolder))
         return {inProgramFolder, true};
     if (exists(target))

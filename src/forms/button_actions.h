@@ -40,6 +40,7 @@ struct ResolvedTarget {
     bool found;
 };
 ResolvedTarget ResolveTarget(const std::string& target, const std::string& programFolder,
+                             const LeadByteTable& leadBytes,
                              const std::function<bool(const std::string&)>& exists);
 
 // What the shell's answer to an open means for the user.

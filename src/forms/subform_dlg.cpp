@@ -31,7 +31,7 @@ HFONT BaseFont(HWND dialog) {
 
 // Every form shows the one picture [main] names, beside the program.
 std::string PicturePath() {
-    return JoinPath(GetProgramFolder(), RunSettings().m_imageFile);
+    return JoinPath(GetProgramFolder(), RunSettings().m_imageFile, CurrentLeadBytes());
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST(ResolveTarget, PrefersTheProgramsCopyThenTheTargetAsWritten) {
     };
     for (const auto& c : cases) {
         const ResolvedTarget resolved = ResolveTarget(
-            c.target, folder, [&](const std::string& path) { return c.existing.count(path) > 0; });
+            c.target, folder, LeadByteTable(), [&](const std::string& path) { return c.existing.count(path) > 0; });
         EXPECT_EQ(resolved.path, c.path) << c.target;
         EXPECT_EQ(resolved.found, c.found) << c.target;
     }

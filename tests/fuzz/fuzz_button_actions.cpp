@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string expanded = ExpandLanguageTokens(target, values, leadBytes);
 
     // The program's copy is asked about first; with no folder both are one path.
-    const std::string inProgramFolder = JoinPath(folder, expanded);
+    const std::string inProgramFolder = JoinPath(folder, expanded, leadBytes);
     const bool asWrittenExists = inProgramFolder == expanded ? programCopyExists : targetExists;
-    const ResolvedTarget resolved = ResolveTarget(expanded, folder, [&](const std::string& path) {
+    const ResolvedTarget resolved = ResolveTarget(expanded, folder, leadBytes, [&](const std::string& path) {
         return path == inProgramFolder ? programCopyExists : targetExists;
     });
     Require(resolved.found == (programCopyExists || asWrittenExists));

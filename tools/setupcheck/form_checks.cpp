@@ -5,6 +5,7 @@
 #include "app/face_name.h"
 #include "app/paths.h"
 #include "app/tokens.h"
+#include "dialogs/installer_program.h"
 #include "forms/form_layout.h"
 
 #include <algorithm>
@@ -181,7 +182,7 @@ private:
             const std::string target =
                 ExpandLanguageTokens(url, language.tokens, medium.LeadBytes());
             const ResolvedTarget resolved =
-                ResolveTarget(target, medium.Folder(),
+                ResolveTarget(target, medium.Folder(), medium.LeadBytes(),
                               [&medium](const std::string& path) { return medium.Exists(path); });
             if (!resolved.found) {
                 failing.push_back(language.section);
@@ -203,9 +204,8 @@ private:
                                  "looked for " + lookedFor + ")");
     }
 
-    // The database installer: "$LANGUAGE" replaced, found in the program's
-    // folder or as written, ".exe" added to a name without extension as
-    // process creation adds it.
+    // The database installer: "$LANGUAGE" replaced, found where the launcher
+    // finds it.
     void Installer(const std::string& url, int line) {
         const Medium& medium = m_context.medium;
         std::vector<std::string> failing;
@@ -223,17 +223,11 @@ private:
 
     bool InstallerExists(const std::string& program) const {
         const Medium& medium = m_context.medium;
-        const size_t nameStart = program.find_last_of("\\/:") + 1;
-        const bool hasExtension = program.find('.', nameStart) != std::string::npos;
-        for (const std::string& path : {JoinPath(medium.Folder(), program), program}) {
-            if (program.empty())
-                break;
-            if (medium.Exists(path) && !medium.IsFolder(path))
-                return true;
-            if (!hasExtension && medium.Exists(path + ".exe"))
-                return true;
-        }
-        return false;
+        return !ResolveInstallerProgram(program, medium.Folder(), medium.SystemFolders(),
+                                        medium.LeadBytes(), [&medium](const std::string& path) {
+                                            return medium.Exists(path) && !medium.IsFolder(path);
+                                        })
+                    .empty();
     }
 
     void Subform(const std::string& section) {
