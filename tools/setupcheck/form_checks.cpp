@@ -43,6 +43,20 @@ bool HoldsSwitches(const std::string& url) {
     return false;
 }
 
+// Whether "$LOGFILE" stands outside double quotes in the arguments: the log
+// path lies in the user's folder, and a blank in its name would split it.
+bool HoldsUnquotedLogFile(const std::string& args, const LeadByteTable& leadBytes) {
+    const std::string token = "$LOGFILE";
+    bool quoted = false;
+    for (size_t i = 0; i < args.size(); i += leadBytes.CharLength(args, i)) {
+        if (args[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && args.compare(i, token.size(), token) == 0)
+            return true;
+    }
+    return false;
+}
+
 // The languages in which the check fails, or all of them ("" for all).
 std::string FailingLanguages(const std::vector<std::string>& failing, size_t languageCount) {
     if (failing.size() >= languageCount)
@@ -153,6 +167,10 @@ private:
             NeedKeys({"IDS_CAPTION", "IDS_PASSWORD", "IDS_CONFIRM", "IDS_INSTALL", "IDS_CANCEL",
                       "IDS_SQLEXPRESS_FAILED", "IDS_REBOOT_REQUIRED", "IDS_FILENOTFOUND"});
             Installer(url, urlLine);
+            if (HoldsUnquotedLogFile(m_context.Read(section, "args"), m_context.medium.LeadBytes()))
+                m_context.Report(Severity::kWarning, Index().LineOf(section, "args"),
+                                 "$LOGFILE outside quotes: a log path with a blank splits in "
+                                 "two arguments; write \"$LOGFILE\"");
             return;
         case ButtonAction::kUnknown:
             break;
