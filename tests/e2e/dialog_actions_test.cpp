@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr const char* kDialogTexts = "IDS_LICENSECAPTION=Licence agreement\n"
+constexpr const char* kDialogTexts = "IDS_LICENSECAPTION=Licence agreement\nIDS_EULA=L.rtf\n"
                                      "IDS_REBOOT_REQUIRED=Please restart.\n";
 
 // Waits until the window is gone; false when it stays.
@@ -18,6 +18,8 @@ bool WaitUntilClosed(HWND window) {
 
 TEST_F(ActionTest, ClickThroughOpensOnlyWhenTheLicenceIsAccepted) {
     WriteForms({{"clickThru", "prog.exe", "/accepted $LANGUAGE"}}, "", kDialogTexts);
+    ::CreateDirectoryA((folder() + "\\EN").c_str(), nullptr);
+    WriteFile("EN\\L.rtf", "{\\rtf1\\ansi Terms.}");
     Start("EN");
     const WindowFacts form = WaitForForm();
     ASSERT_NE(form.hwnd, nullptr);
@@ -44,6 +46,16 @@ TEST_F(ActionTest, ClickThroughOpensOnlyWhenTheLicenceIsAccepted) {
     PressButton(Button(form, 1));
     const WindowFacts licence = WaitForWindow(program().id(), "Licence agreement", kWaitMs);
     ASSERT_NE(licence.hwnd, nullptr);
+    // The licence is shown, and typing changes nothing of it.
+    const HWND text = ::GetDlgItem(licence.hwnd, 120);
+    const DWORD shown = ::GetTickCount();
+    while (::SendMessageA(text, WM_GETTEXTLENGTH, 0, 0) == 0 && ::GetTickCount() - shown < kWaitMs)
+        ::Sleep(20);
+    for (WPARAM key : {WPARAM{'x'}, WPARAM{VK_BACK}, WPARAM{'\r'}})
+        ::SendMessageA(text, WM_CHAR, key, 0);
+    char licenceText[32] = {};
+    ::SendMessageA(text, WM_GETTEXT, sizeof licenceText, reinterpret_cast<LPARAM>(licenceText));
+    EXPECT_STREQ(licenceText, "Terms.");
     PressButton(::GetDlgItem(licence.hwnd, 118)); // the agreement box
     PressButton(::GetDlgItem(licence.hwnd, IDOK));
     EXPECT_TRUE(WaitUntilClosed(licence.hwnd));
