@@ -6,6 +6,7 @@
 #include "dialogs/installer_command.h"
 #include "dialogs/installer_program.h"
 #include "dialogs/password_rules.h"
+#include "framework/shell_com.h"
 
 #include <shellapi.h>
 
@@ -68,6 +69,7 @@ bool StartElevatedInstaller(const std::string& commandLine, HWND owner, UniqueHa
         execute.lpFile = program.c_str();
         execute.lpParameters = parts.parameters.c_str();
         execute.nShow = SW_SHOWNORMAL;
+        EnsureShellCom();
         started = ::ShellExecuteExA(&execute) && execute.hProcess;
         if (started)
             process.reset(execute.hProcess);

@@ -8,6 +8,7 @@
 #include "forms/button_actions.h"
 #include "forms/launch_error.h"
 #include "framework/message_box.h"
+#include "framework/shell_com.h"
 
 #include <shellapi.h>
 
@@ -88,8 +89,10 @@ void CSubformDlg::OpenTarget(std::string target, std::string args) {
         }
         target = resolved.path;
     }
+    EnsureShellCom();
+    // The form owns whatever the shell shows on its way.
     const HINSTANCE result =
-        ::ShellExecuteA(nullptr, "open", target.c_str(), args.empty() ? nullptr : args.c_str(),
+        ::ShellExecuteA(m_hWnd, "open", target.c_str(), args.empty() ? nullptr : args.c_str(),
                         nullptr, SW_SHOWNORMAL);
     const auto code = reinterpret_cast<INT_PTR>(result);
     if (code <= 32)
