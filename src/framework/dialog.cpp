@@ -186,7 +186,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             handled = true;
         }
     }
-    if (msg == WM_NCDESTROY)
+    if (msg == WM_NCDESTROY && !current.ObjectGone())
         self->Detach();
     if (!handled)
         return FALSE;

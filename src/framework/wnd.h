@@ -84,22 +84,29 @@ protected:
 
     // Makes a message the one Default() processes while a handler runs, and
     // restores the outer one after (handlers may send messages of their own).
+    // Learns when a handler destroys the object, and then touches it no more.
     class CurrentMessageScope {
     public:
         CurrentMessageScope(CWnd& wnd, const MSG& message);
         ~CurrentMessageScope();
         CurrentMessageScope(const CurrentMessageScope&) = delete;
         CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+        bool ObjectGone() const { return m_gone; }
 
     private:
         CWnd& m_wnd;
         MSG m_outer;
+        bool m_gone = false;
+        bool* m_outerGone;
     };
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Puts the original procedure back, unless another has replaced ours since.
+    static void RestoreOriginalProc(HWND hwnd, WNDPROC original);
 
     WNDPROC m_originalProc = nullptr;
+    bool* m_gone = nullptr; // the innermost running handler's flag, set when the object goes
     MSG m_current{};
     bool m_createdHere = false;
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -89,6 +90,37 @@ TEST(Wnd, ARefusedSubclassLeavesNothingBound) {
     EXPECT_FALSE(wnd.SubclassWindow(desktop));
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandle(desktop), nullptr);
+}
+
+TEST(Wnd, AHandlerMayEndItsObjectAndAnotherSubclassOnTopIsLeftInPlace) {
+    struct SelfEnding : CWnd {
+        std::unique_ptr<SelfEnding>* owner = nullptr;
+        bool OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) override {
+            if (msg != WM_APP)
+                return false;
+            owner->reset();
+            result = 7;
+            return true;
+        }
+    };
+    const HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        nullptr, nullptr);
+    const LONG_PTR classProc = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+    auto ending = std::make_unique<SelfEnding>();
+    ending->owner = &ending;
+    ASSERT_TRUE(ending->SubclassWindow(hwnd));
+    EXPECT_EQ(::SendMessageA(hwnd, WM_APP, 0, 0), 7);
+    EXPECT_EQ(ending, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+    EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), classProc);
+    const auto onTop = reinterpret_cast<LONG_PTR>(&::DefWindowProcA);
+    {
+        CWnd bound;
+        ASSERT_TRUE(bound.SubclassWindow(hwnd));
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, onTop);
+    }
+    EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), onTop);
+    ::DestroyWindow(hwnd);
 }
 
 TEST(Dialog, OkSavesTheControlsAndCancelDoesNot) {
