@@ -72,6 +72,8 @@ void CSubformDlg::RunNestedForm(const std::string& section) {
     }
     NestedFormCount count;
     CSubformDlg form(m_language, m_langId, m_installLang, section, nullptr);
+    // Every form shows the one picture: decoded once, by the first form.
+    form.SharePicture(*this);
     form.DoModal();
 }
 

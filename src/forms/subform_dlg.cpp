@@ -82,6 +82,8 @@ CFormPreload* CSubformDlg::ServingPreload() const {
 }
 
 int CSubformDlg::LoadFormPicture() {
+    if (SharesPicture())
+        return Picture().IsNull() ? 1 : 0;
     if (CFormPreload* preload = ServingPreload()) {
         CImage decoded;
         const HRESULT result = preload->TakePicture(decoded);
