@@ -13,4 +13,4 @@ std::string ExpandLineBreaks(const std::string& text, const LeadByteTable& leadB
 // becomes "%1", so the formatter reads every insert as the text it is. "%%",
 // "%!" and the other escapes stay; an unclosed type stays for the formatter
 // to refuse.
-std::string WithoutInsertTypes(const std::string& pattern);
+std::string WithoutInsertTypes(std::string pattern);

@@ -19,21 +19,19 @@ std::string ResolveInstallerProgram(const std::string& program, const std::strin
     if (program.empty())
         return std::string();
     const std::string folder = FolderOfFile(program, leadBytes);
-    const bool hasExtension = program.find('.', folder.size()) != std::string::npos;
-    const std::string name = hasExtension ? program : program + ".exe";
-    std::vector<std::string> candidates;
-    if (IsRooted(program)) {
-        candidates.push_back(name);
-    } else {
-        if (!programFolder.empty())
-            candidates.push_back(JoinPath(programFolder, name, leadBytes));
-        if (folder.empty())
-            for (const std::string& system : systemFolders)
-                if (!system.empty())
-                    candidates.push_back(JoinPath(system, name, leadBytes));
-    }
-    for (const std::string& candidate : candidates)
-        if (FitsPlatformPath(candidate) && isFile(candidate))
-            return candidate;
+    const std::string name =
+        program.find('.', folder.size()) == std::string::npos ? program + ".exe" : program;
+    const auto there = [&isFile](const std::string& path) {
+        return FitsPlatformPath(path) && isFile(path);
+    };
+    if (IsRooted(program))
+        return there(name) ? name : std::string();
+    std::string path;
+    if (!programFolder.empty() && there(path = JoinPath(programFolder, name, leadBytes)))
+        return path;
+    if (folder.empty())
+        for (const std::string& system : systemFolders)
+            if (!system.empty() && there(path = JoinPath(system, name, leadBytes)))
+                return path;
     return std::string();
 }
