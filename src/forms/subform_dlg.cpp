@@ -71,6 +71,10 @@ BOOL CSubformDlg::OnInitDialog() {
     }
     ShadeButtons();
     ::MoveWindow(m_hWnd, 0, 0, GetPictureWidth(), GetPictureHeight(), TRUE);
+    // Fully transparent pixels of the picture are see-through; the window owns the region.
+    UniqueRegion shape = Picture().VisibleRegion();
+    if (shape && ::SetWindowRgn(m_hWnd, shape.get(), FALSE))
+        shape.release();
     CenterWindow();
     SetWindowText(settings.m_productName);
     return TRUE;

@@ -133,6 +133,7 @@ void CImage::Destroy() {
     m_bitmap.reset();
     m_width = m_height = m_bitsPerPixel = m_pitch = 0;
     m_hasAlpha = false;
+    m_visibleRuns.clear();
 }
 
 void CImage::Swap(CImage& other) noexcept {
@@ -142,6 +143,7 @@ void CImage::Swap(CImage& other) noexcept {
     std::swap(m_bitsPerPixel, other.m_bitsPerPixel);
     std::swap(m_pitch, other.m_pitch);
     std::swap(m_hasAlpha, other.m_hasAlpha);
+    std::swap(m_visibleRuns, other.m_visibleRuns);
 }
 
 HRESULT CImage::Load(const std::string& path) {
@@ -213,9 +215,30 @@ void CImage::ComposeOverBlack() {
         !section.dsBm.bmBits)
         return;
     ::GdiFlush();
-    ::ComposeOverBlack(static_cast<BYTE*>(section.dsBm.bmBits), static_cast<size_t>(m_pitch),
-                       static_cast<std::uint32_t>(m_width), static_cast<std::uint32_t>(m_height));
+    const auto width = static_cast<std::uint32_t>(m_width);
+    const auto height = static_cast<std::uint32_t>(m_height);
+    BYTE* bits = static_cast<BYTE*>(section.dsBm.bmBits);
+    m_visibleRuns = VisibleRuns(bits, static_cast<size_t>(m_pitch), width, height);
+    ::ComposeOverBlack(bits, static_cast<size_t>(m_pitch), width, height);
     m_hasAlpha = false;
+}
+
+UniqueRegion CImage::VisibleRegion() const {
+    if (m_visibleRuns.empty())
+        return UniqueRegion();
+    std::vector<BYTE> data(sizeof(RGNDATAHEADER) + m_visibleRuns.size() * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = static_cast<DWORD>(m_visibleRuns.size());
+    header->rcBound = RECT{0, 0, m_width, m_height};
+    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    for (const VisibleRun& run : m_visibleRuns)
+        *rects++ = RECT{static_cast<LONG>(run.left), static_cast<LONG>(run.row),
+                        static_cast<LONG>(run.right), static_cast<LONG>(run.row + 1)};
+    return UniqueRegion(
+        ::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                          reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 bool CImage::Draw(HDC dc, int x, int y) const {

@@ -4,10 +4,12 @@
 
 #include "framework/gdi.h"
 #include "framework/gdiplus_runtime.h"
+#include "framework/pixel_layout.h"
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class CImage {
 public:
@@ -30,8 +32,13 @@ public:
     // handed over this way).
     void Swap(CImage& other) noexcept;
     // Makes a picture with alpha opaque, as if it had been blended once over
-    // black; it is copied, never blended, from then on.
+    // black; it is copied, never blended, from then on. Its fully transparent
+    // pixels are noted first, for VisibleRegion.
     void ComposeOverBlack();
+    // The region of the pixels that showed before ComposeOverBlack, for a
+    // window whose fully transparent pixels are see-through; none when every
+    // pixel showed. Half-transparent pixels stay in it, composed over black.
+    UniqueRegion VisibleRegion() const;
 
     bool IsNull() const { return !m_bitmap; }
     int GetWidth() const { return m_width; }
@@ -55,4 +62,5 @@ private:
     int m_bitsPerPixel = 0;
     int m_pitch = 0;
     bool m_hasAlpha = false;
+    std::vector<VisibleRun> m_visibleRuns;
 };

@@ -80,6 +80,18 @@ std::optional<ColourMasks> BitfieldMasks(std::uint32_t pixelFormat);
 void PremultiplyAlpha(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,
                       std::uint32_t height);
 
+// A run of pixels of one row that show (alpha above 0), rows counted from the top.
+struct VisibleRun {
+    std::uint32_t row;
+    std::uint32_t left;
+    std::uint32_t right; // one past the last pixel
+};
+// The runs of a 32-bit bottom-up bitmap with alpha, row by row from the top and
+// left to right: the shape of a window that shows the picture with its fully
+// transparent pixels see-through. None when no pixel is fully transparent.
+std::vector<VisibleRun> VisibleRuns(const std::uint8_t* bitmap, std::size_t pitch,
+                                    std::uint32_t width, std::uint32_t height);
+
 // Composes premultiplied 32-bit pixels over black: the colours stay as they
 // are and every pixel becomes opaque.
 void ComposeOverBlack(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,
