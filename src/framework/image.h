@@ -4,12 +4,10 @@
 
 #include "framework/gdi.h"
 #include "framework/gdiplus_runtime.h"
-#include "framework/pixel_layout.h"
 
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 class CImage {
 public:
@@ -35,9 +33,9 @@ public:
     // black; it is copied, never blended, from then on. Its fully transparent
     // pixels are noted first, for VisibleRegion.
     void ComposeOverBlack();
-    // The region of the pixels that showed before ComposeOverBlack, for a
-    // window whose fully transparent pixels are see-through; none when every
-    // pixel showed. Half-transparent pixels stay in it, composed over black.
+    // A copy of the region of the pixels that showed before ComposeOverBlack,
+    // for a window whose fully transparent pixels are see-through; none when
+    // every pixel showed. Half-transparent pixels stay in it, composed over black.
     UniqueRegion VisibleRegion() const;
 
     bool IsNull() const { return !m_bitmap; }
@@ -62,5 +60,5 @@ private:
     int m_bitsPerPixel = 0;
     int m_pitch = 0;
     bool m_hasAlpha = false;
-    std::vector<VisibleRun> m_visibleRuns;
+    UniqueRegion m_visibleRegion; // built once, when the picture is composed
 };

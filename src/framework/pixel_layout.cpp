@@ -122,26 +122,3 @@ void ComposeOverBlack(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t wid
             pixel[3] = 255;
     }
 }
-
-std::vector<VisibleRun> VisibleRuns(const std::uint8_t* bitmap, std::size_t pitch,
-                                    std::uint32_t width, std::uint32_t height) {
-    std::vector<VisibleRun> runs;
-    bool hidden = false;
-    for (std::uint32_t row = 0; bitmap && row < height; ++row) {
-        const std::uint8_t* pixels = bitmap + static_cast<std::size_t>(height - 1 - row) * pitch;
-        for (std::uint32_t x = 0; x < width;) {
-            while (x < width && pixels[4 * x + 3] == 0) {
-                hidden = true;
-                ++x;
-            }
-            const std::uint32_t left = x;
-            while (x < width && pixels[4 * x + 3] != 0)
-                ++x;
-            if (x > left)
-                runs.push_back({row, left, x});
-        }
-    }
-    if (!hidden)
-        runs.clear();
-    return runs;
-}
