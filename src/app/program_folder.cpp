@@ -1,14 +1,14 @@
 #include "app/program_folder.h"
 
 #include "app/system_code_page.h"
+#include "framework/program_path.h"
 
 #include <io.h>
 #include <windows.h>
 
 std::string GetProgramFolder() {
     // A path that filled the buffer was cut: it is not the real folder.
-    const std::string program = PlatformPath(
-        [](char* buffer, unsigned size) { return ::GetModuleFileNameA(nullptr, buffer, size); });
+    const std::string program = GetProgramPath();
     return program.empty() ? program : FolderOfFile(program, CurrentLeadBytes());
 }
 

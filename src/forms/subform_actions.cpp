@@ -80,7 +80,7 @@ void CSubformDlg::RunNestedForm(const std::string& section) {
 void CSubformDlg::OpenTarget(std::string target, std::string args) {
     const LeadByteTable& leadBytes = CurrentLeadBytes();
     const bool webAddress = IsWebAddress(target, leadBytes);
-    const TokenValues values{m_langId, m_language, m_installLang};
+    const RunLanguage values{m_language, m_langId, m_installLang};
     target = ExpandLanguageTokens(target, values, leadBytes);
     args = ExpandLanguageTokens(args, values, leadBytes);
     if (!webAddress) {

@@ -1,6 +1,7 @@
 #include "framework/common_controls.h"
 
 #include "framework/dll_safety.h"
+#include "framework/program_path.h"
 
 namespace {
 
@@ -11,14 +12,13 @@ constexpr WORD kCommonControlsManifest = 2;
 class ActivationContext {
 public:
     ActivationContext() {
-        char path[MAX_PATH] = {};
-        const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
+        const std::string path = GetProgramPath();
+        if (path.empty())
             return;
         ACTCTXA description{};
         description.cbSize = sizeof description;
         description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-        description.lpSource = path;
+        description.lpSource = path.c_str();
         description.hModule = ::GetModuleHandleA(nullptr);
         description.lpResourceName = MAKEINTRESOURCEA(kCommonControlsManifest);
         m_handle = ::CreateActCtxA(&description);

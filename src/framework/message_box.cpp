@@ -2,20 +2,20 @@
 
 #include "framework/app.h"
 #include "framework/common_controls.h"
+#include "framework/program_path.h"
 
 #include <new>
 #include <stdexcept>
 
 std::string GetProgramName() {
-    char path[MAX_PATH] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    const std::string path = GetProgramPath();
+    if (path.empty())
         return "launcher";
     // The file name starts after the last separator; CharNextA keeps double-byte
     // characters whole.
-    const char* name = path;
+    const char* name = path.c_str();
     const char* dot = nullptr;
-    for (const char* p = path; *p; p = ::CharNextA(p)) {
+    for (const char* p = name; *p; p = ::CharNextA(p)) {
         if (*p == '\\' || *p == '/' || *p == ':') {
             name = p + 1;
             dot = nullptr;

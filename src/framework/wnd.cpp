@@ -116,11 +116,16 @@ void CWnd::DestroyWindow() {
         ::DestroyWindow(m_hWnd);
 }
 
-std::string CWnd::GetWindowText() const {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
+void ReadWindowText(HWND hwnd, std::string& text) {
+    const int length = ::GetWindowTextLengthA(hwnd);
+    text.resize(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    const int copied = ::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+std::string CWnd::GetWindowText() const {
+    std::string text;
+    ReadWindowText(m_hWnd, text);
     return text;
 }
 

@@ -21,6 +21,10 @@
 
 #include <string>
 
+// Reads a window's text into `text`, in place: a buffer large enough already
+// is reused, so a repeated read allocates nothing.
+void ReadWindowText(HWND hwnd, std::string& text);
+
 class CWnd {
 public:
     CWnd() = default;

@@ -62,7 +62,7 @@ TEST(IsWebAddress, LooksForHttpAndHttpsAnywhereAsWritten) {
 }
 
 TEST(ExpandLanguageTokens, FillsTheThreeValuesInTargetsAndArguments) {
-    const TokenValues german{"1031", "DE", "German"};
+    const RunLanguage german{"DE", "1031", "German"};
     const LeadByteTable single;
     EXPECT_EQ(ExpandLanguageTokens("docs\\manual_$LANGUAGE.pdf", german, single),
               "docs\\manual_DE.pdf");

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool programCopyExists = input.ConsumeBool();
     const bool targetExists = input.ConsumeBool();
     const std::string word = input.ConsumeRandomLengthString(16);
-    const TokenValues values{input.ConsumeRandomLengthString(8), input.ConsumeRandomLengthString(8),
+    const RunLanguage values{input.ConsumeRandomLengthString(8), input.ConsumeRandomLengthString(8),
                              input.ConsumeRandomLengthString(16)};
     const std::string folder = input.ConsumeRandomLengthString(300);
     const std::string target = input.ConsumeRemainingBytesAsString();
