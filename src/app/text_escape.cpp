@@ -29,8 +29,8 @@ std::string WithoutInsertTypes(std::string pattern) {
             continue;
         }
         i += isDigit(i + 2) ? 3 : 2;
-        const size_t close = i < pattern.size() && pattern[i] == '!' ? pattern.find('!', i + 1)
-                                                                     : std::string::npos;
+        const size_t close =
+            i < pattern.size() && pattern[i] == '!' ? pattern.find('!', i + 1) : std::string::npos;
         if (close != std::string::npos)
             pattern.erase(i, close + 1 - i);
     }

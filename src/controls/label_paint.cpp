@@ -78,7 +78,8 @@ void CLabel::OnLButtonDown() {
     if (target.empty())
         return;
     EnsureShellCom();
-    ::ShellExecuteA(::GetAncestor(m_hWnd, GA_ROOT), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ::ShellExecuteA(::GetAncestor(m_hWnd, GA_ROOT), "open", target.c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
 }
 
 bool CLabel::OnSetCursor() {

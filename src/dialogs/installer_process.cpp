@@ -42,8 +42,8 @@ DWORD CreateInstallerProcess(const std::string& commandLine, UniqueHandle& proce
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    const bool created = ::CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0,
-                                          nullptr, nullptr, &startup, &started) != FALSE;
+    const bool created = ::CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE,
+                                          0, nullptr, nullptr, &startup, &started) != FALSE;
     const DWORD error = created ? ERROR_SUCCESS : ::GetLastError();
     WipeBytes(writable.data(), writable.size());
     if (!created)

@@ -7,7 +7,8 @@ namespace {
 // No trail byte of a double-byte code page is below 0x40, so the separators and
 // the colon tested here are always characters of their own.
 bool IsRooted(const std::string& path) {
-    return !path.empty() && (path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'));
+    return !path.empty() &&
+           (path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'));
 }
 
 } // namespace

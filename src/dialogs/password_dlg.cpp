@@ -178,7 +178,8 @@ void CPasswordDlg::OnInstall() {
         ReadFields();
         UncoverOwnerForm();
         const std::string temporaryFolder = TemporaryFolder();
-        const std::string commandFile = JoinPath(temporaryFolder, kCommandFileName, CurrentLeadBytes());
+        const std::string commandFile =
+            JoinPath(temporaryFolder, kCommandFileName, CurrentLeadBytes());
         const std::string logFile = JoinPath(temporaryFolder, kLogFileName, CurrentLeadBytes());
         commandLine = BuildInstallerCommandLine(
             {m_strProgram, m_strArgs, m_strLanguage, m_strPassword, logFile}, CurrentLeadBytes());

@@ -84,7 +84,8 @@ void CSubformDlg::OpenTarget(std::string target, std::string args) {
     target = ExpandLanguageTokens(target, values, leadBytes);
     args = ExpandLanguageTokens(args, values, leadBytes);
     if (!webAddress) {
-        const ResolvedTarget resolved = ResolveTarget(target, GetProgramFolder(), leadBytes, FileExists);
+        const ResolvedTarget resolved =
+            ResolveTarget(target, GetProgramFolder(), leadBytes, FileExists);
         if (!resolved.found) {
             ShowFormattedMessage(m_language, "IDS_FILENOTFOUND", resolved.path);
             return;

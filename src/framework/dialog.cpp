@@ -167,7 +167,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
     // Only top-level windows hear of new system colours; controls follow them.
     if (msg == WM_SYSCOLORCHANGE)
-        for (HWND child = ::GetWindow(hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        for (HWND child = ::GetWindow(hwnd, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT))
             ::SendMessageA(child, msg, wParam, lParam);
     LRESULT result = 0;
     bool handled = false;

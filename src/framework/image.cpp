@@ -122,8 +122,8 @@ HRESULT ConvertInto(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT
 // when every pixel shows.
 UniqueRegion RegionOfRuns(const BYTE* bits, size_t pitch, std::uint32_t width,
                           std::uint32_t height) {
-    const size_t count =
-        ForEachVisibleRun(bits, pitch, width, height, [](std::uint32_t, std::uint32_t, std::uint32_t) {});
+    const size_t count = ForEachVisibleRun(bits, pitch, width, height,
+                                           [](std::uint32_t, std::uint32_t, std::uint32_t) {});
     if (count == 0)
         return UniqueRegion();
     std::vector<BYTE> data(sizeof(RGNDATAHEADER) + count * sizeof(RECT));

@@ -43,9 +43,9 @@ TEST(ResolveInstallerProgram, LooksOnlyInTheLaunchersAndTheSystemFolders) {
     LeadByteTable sjis;
     sjis.SetLeadByte(0x95);
     const std::vector<std::string> system = {"C:\\win\\system32", "", "C:\\win"};
-    const std::set<std::string> files = {"D:\\cd\\setup\\db.exe", "D:\\cd\\db.exe",
-                                         "C:\\win\\system32\\msiexec.exe", "C:\\win\\notepad.exe",
-                                         "E:\\x\\tool.exe", "D:\\cd\\\x95\x5C.exe"};
+    const std::set<std::string> files = {
+        "D:\\cd\\setup\\db.exe", "D:\\cd\\db.exe",  "C:\\win\\system32\\msiexec.exe",
+        "C:\\win\\notepad.exe",  "E:\\x\\tool.exe", "D:\\cd\\\x95\x5C.exe"};
     const struct {
         const char* program;
         const char* found;
@@ -67,11 +67,10 @@ TEST(ResolveInstallerProgram, LooksOnlyInTheLaunchersAndTheSystemFolders) {
         {"\x95\x5C", "D:\\cd\\\x95\x5C.exe"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ResolveInstallerProgram(c.program, "D:\\cd\\", system, sjis,
-                                          [&](const std::string& path) {
-                                              return files.count(path) > 0;
-                                          }),
-                  c.found)
+        EXPECT_EQ(
+            ResolveInstallerProgram(c.program, "D:\\cd\\", system, sjis,
+                                    [&](const std::string& path) { return files.count(path) > 0; }),
+            c.found)
             << c.program;
 }
 

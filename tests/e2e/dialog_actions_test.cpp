@@ -102,9 +102,8 @@ TEST_F(ActionTest, DatabaseButtonRunsTheInstallerWithThePasswordAndLeavesNoComma
     EXPECT_EQ(MessageBoxText(box.hwnd), "Please restart.");
     EXPECT_EQ(MessageBoxIconOf(box.hwnd), IDI_EXCLAMATION);
     // Program and arguments exactly as configured, the password as typed.
-    EXPECT_EQ(WaitForRecords(1),
-              "CMD=\"prog.exe\" /SAPWD=Secret 12 /LOG=\"" + temporary +
-                  "SQLExpress_Setup.log\" /L=$LANGUAGE\nCWD=" + folder() + "\n");
+    EXPECT_EQ(WaitForRecords(1), "CMD=\"prog.exe\" /SAPWD=Secret 12 /LOG=\"" + temporary +
+                                     "SQLExpress_Setup.log\" /L=$LANGUAGE\nCWD=" + folder() + "\n");
     EXPECT_EQ(::GetFileAttributesA(commandFile.c_str()), INVALID_FILE_ATTRIBUTES);
     PressOk(box.hwnd);
     EXPECT_TRUE(WaitUntilClosed(dialog.hwnd));

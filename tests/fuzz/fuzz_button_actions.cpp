@@ -26,9 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The program's copy is asked about first; with no folder both are one path.
     const std::string inProgramFolder = JoinPath(folder, expanded, leadBytes);
     const bool asWrittenExists = inProgramFolder == expanded ? programCopyExists : targetExists;
-    const ResolvedTarget resolved = ResolveTarget(expanded, folder, leadBytes, [&](const std::string& path) {
-        return path == inProgramFolder ? programCopyExists : targetExists;
-    });
+    const ResolvedTarget resolved =
+        ResolveTarget(expanded, folder, leadBytes, [&](const std::string& path) {
+            return path == inProgramFolder ? programCopyExists : targetExists;
+        });
     Require(resolved.found == (programCopyExists || asWrittenExists));
     Require(resolved.path == (programCopyExists || !asWrittenExists ? inProgramFolder : expanded));
 

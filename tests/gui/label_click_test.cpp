@@ -80,7 +80,8 @@ TEST(LabelClick, WithoutTheNotifyFlagTheShellOpensTheLabelsText) {
     EXPECT_TRUE(opened);
     EXPECT_TRUE(bound.host.notifications.empty());
     // The shell was called in a single-threaded apartment: joining it again is no change.
-    EXPECT_EQ(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE), S_FALSE);
+    EXPECT_EQ(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE),
+              S_FALSE);
     ::CoUninitialize();
 }
 

@@ -63,8 +63,7 @@ public:
 
 protected:
     DWORD StartInstaller(const std::string& commandLine, UniqueHandle& process) override {
-        commandFileAtStart =
-            ReadFileBytes(PlatformFolder(::GetTempPathA) + kCommandFileName);
+        commandFileAtStart = ReadFileBytes(PlatformFolder(::GetTempPathA) + kCommandFileName);
         if (elevationRequired)
             return kErrorElevationRequired;
         return CPasswordDlg::StartInstaller(commandLine, process);
@@ -240,8 +239,7 @@ TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
         EXPECT_EQ(watcher.boxes()[0].text, c.message);
         EXPECT_EQ(watcher.boxes()[0].icon, ::LoadIconA(nullptr, c.icon));
         const std::string recorded = ReadFileBytes(m_logPath);
-        EXPECT_EQ(recorded.find(std::string(".exe\" /sa=") + kPassword + "\n") !=
-                      std::string::npos,
+        EXPECT_EQ(recorded.find(std::string(".exe\" /sa=") + kPassword + "\n") != std::string::npos,
                   c.started)
             << recorded;
         EXPECT_FALSE(FileExists(m_commandFile));

@@ -242,7 +242,8 @@ private:
     bool InstallerExists(const std::string& program) const {
         const Medium& medium = m_context.medium;
         return !ResolveInstallerProgram(program, medium.Folder(), medium.SystemFolders(),
-                                        medium.LeadBytes(), [&medium](const std::string& path) {
+                                        medium.LeadBytes(),
+                                        [&medium](const std::string& path) {
                                             return medium.Exists(path) && !medium.IsFolder(path);
                                         })
                     .empty();
