@@ -94,32 +94,29 @@ TEST(Wnd, ARefusedSubclassLeavesNothingBound) {
 
 TEST(Wnd, AHandlerMayEndItsObjectAndAnotherSubclassOnTopIsLeftInPlace) {
     struct SelfEnding : CWnd {
-        std::unique_ptr<SelfEnding>* owner = nullptr;
-        bool OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) override {
-            if (msg != WM_APP)
-                return false;
-            owner->reset();
+        std::unique_ptr<CWnd>* owner = nullptr;
+        bool OnMessage(UINT, WPARAM, LPARAM, LRESULT& result) override {
             result = 7;
+            owner->reset();
             return true;
         }
     };
-    const HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+    const HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr,
                                         nullptr, nullptr);
     const LONG_PTR classProc = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
-    auto ending = std::make_unique<SelfEnding>();
-    ending->owner = &ending;
-    ASSERT_TRUE(ending->SubclassWindow(hwnd));
-    EXPECT_EQ(::SendMessageA(hwnd, WM_APP, 0, 0), 7);
-    EXPECT_EQ(ending, nullptr);
-    EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
-    EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), classProc);
     const auto onTop = reinterpret_cast<LONG_PTR>(&::DefWindowProcA);
-    {
-        CWnd bound;
-        ASSERT_TRUE(bound.SubclassWindow(hwnd));
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, onTop);
+    for (bool endedByHandler : {true, false}) {
+        std::unique_ptr<CWnd> bound = std::make_unique<SelfEnding>();
+        static_cast<SelfEnding&>(*bound).owner = &bound;
+        ASSERT_TRUE(bound->SubclassWindow(hwnd));
+        if (endedByHandler)
+            EXPECT_EQ(::SendMessageA(hwnd, WM_APP, 0, 0), 7);
+        else
+            ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, onTop);
+        bound.reset();
+        EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+        EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), endedByHandler ? classProc : onTop);
     }
-    EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), onTop);
     ::DestroyWindow(hwnd);
 }
 
