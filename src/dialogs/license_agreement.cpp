@@ -27,7 +27,8 @@ constexpr const char* kLicenseTooLong = "The licence text is too long to be show
 // bound is cut, with a message, rather than hold the launcher for minutes.
 constexpr UINT kMaxLicenseBytes = 8 * 1024 * 1024;
 // The text streams in chunks of at most this size; between them, at most this
-// often, the dialog around the text area is repainted.
+// often, the dialog around the text area is repainted and other programs are
+// answered.
 constexpr UINT kChunkBytes = 64 * 1024;
 constexpr DWORD kPaintIntervalMs = 100;
 
@@ -48,8 +49,10 @@ struct LicenseSource {
 };
 
 // Repaints what needs it of the dialog and its controls, except the text area
-// in the middle of its stream. Paint only: no message is dispatched, so nothing
-// reaches the control or the dialog's handlers until the stream has ended.
+// in the middle of its stream, and answers what other programs send (a stream
+// of megabytes takes seconds). No queued message, input or timer is
+// dispatched: nothing of the launcher's own reaches the control or the
+// dialog's handlers until the stream has ended.
 void PaintAroundNowAndThen(LicenseSource& source) {
     const DWORD now = ::GetTickCount();
     if (now - source.lastPaint < kPaintIntervalMs)
@@ -60,6 +63,8 @@ void PaintAroundNowAndThen(LicenseSource& source) {
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (child != source.text)
             ::UpdateWindow(child);
+    MSG none;
+    ::PeekMessageA(&none, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
 // The control's read callback: fills its buffer from the LicenseSource given
