@@ -30,7 +30,7 @@ def label_problems(medium, label):
     if medium != "iso":
         return []
     if not label:
-        return ["a disc needs a label: Setup.ini names no productName; give one with --label"]
+        return ["a disc needs a label: give one with --label, or a productName in Setup.ini"]
     problems = []
     if len(label) > DISC_LABEL_MAX:
         problems.append(f'the label "{label}" has {len(label)} characters; a disc label has at '
