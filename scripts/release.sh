@@ -48,6 +48,9 @@ while [ $# -gt 0 ]; do
   shift
 done
 
+# Paths as given, from the folder the script was started in.
+absolute() { [ -z "$1" ] || realpath -m "$1"; }
+out=$(absolute "$out") pkcs12=$(absolute "$pkcs12") password_file=$(absolute "$password_file")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
