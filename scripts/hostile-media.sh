@@ -31,6 +31,9 @@ while [ $# -gt 0 ]; do
   esac
   shift 2
 done
+# Wine maps file names through the locale: folder names outside ASCII need a
+# UTF-8 one (the Western code page stays that of the C locale).
+export LC_ALL=${LC_ALL:-C.UTF-8}
 generator=$here/../tests/hostile/hostile_cases.py
 fixed=$(python3 "$generator" --fixed-count)
 [ "$cases" = fixed ] && cases=$fixed

@@ -37,23 +37,25 @@ CLauncherApp::~CLauncherApp() {
         SetRunSettings(nullptr);
 }
 
-std::string FirstCommandLineArgument() {
+std::wstring WideCommandLineArgument(int index) {
     int count = 0;
     LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (!arguments)
-        return std::string();
-    std::string first;
-    if (count > 1) {
-        const int bytes =
-            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
-        if (bytes > 1) {
-            first.resize(static_cast<size_t>(bytes));
-            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, first.data(), bytes, nullptr,
-                                  nullptr);
-            first.resize(static_cast<size_t>(bytes) - 1);
-        }
-    }
+    const std::wstring argument = arguments && index < count ? arguments[index] : L"";
     ::LocalFree(arguments);
+    return argument;
+}
+
+std::string FirstCommandLineArgument() {
+    const std::wstring argument = WideCommandLineArgument(1);
+    std::string first;
+    const int bytes =
+        ::WideCharToMultiByte(CP_ACP, 0, argument.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (bytes > 1) {
+        first.resize(static_cast<size_t>(bytes));
+        ::WideCharToMultiByte(CP_ACP, 0, argument.c_str(), -1, first.data(), bytes, nullptr,
+                              nullptr);
+        first.resize(static_cast<size_t>(bytes) - 1);
+    }
     return first;
 }
 
@@ -82,6 +84,8 @@ void CLauncherApp::ResolveLanguage() {
 
 BOOL CLauncherApp::InitInstance() {
     CWinApp::InitInstance();
+    if (ReportUnspellableProgramFolder())
+        return FALSE;
     ReadSettings();
     TakeLanguageArgument(FirstCommandLineArgument());
     ResolveLanguage();

@@ -1,22 +1,45 @@
-// The program's own folder and the existence test for paths inside it.
+// The program's own folder, the paths the platform tells, and the existence
+// test for paths inside them.
 #pragma once
 
 #include "app/paths.h"
 
 #include <string>
 
-// A path the platform writes into a buffer of kMaxPathBytes through
+// A path the platform writes into a buffer of kMaxPathBytes characters through
 // query(buffer, size), which answers its length; empty when it cannot or when
 // the path does not fit.
-template <typename Query> std::string PlatformPath(Query query) {
-    char buffer[kMaxPathBytes] = {};
-    const auto length = query(buffer, static_cast<unsigned>(sizeof buffer));
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+template <typename Char = char, typename Query> std::basic_string<Char> PlatformPath(Query query) {
+    Char buffer[kMaxPathBytes] = {};
+    const auto length = query(buffer, static_cast<unsigned>(kMaxPathBytes));
+    return length > 0 && length < kMaxPathBytes ? std::basic_string<Char>(buffer, length)
+                                                : std::basic_string<Char>();
 }
 
-// The folder of the running program, ending in a backslash; empty when the
-// platform cannot tell it whole (so paths are relative to the current folder).
+// An existing path in the ANSI code page: as written when the code page spells
+// every character of it and it fits the platform, else its short (8.3) form,
+// which is plain ASCII; empty when it has neither.
+std::string AnsiPath(const std::wstring& path);
+
+// A path the platform writes as wide text (query as for PlatformPath), in the
+// ANSI code page as AnsiPath spells it.
+template <typename Query> std::string AnsiPlatformPath(Query query) {
+    return AnsiPath(PlatformPath<wchar_t>(query));
+}
+
+// The folder of the running program as wide text, ending in a backslash; empty
+// when the platform cannot tell it whole.
+std::wstring GetProgramFolderWide();
+
+// The folder of the running program, ending in a backslash, as AnsiPath spells
+// it; empty when the platform cannot tell it whole or the code page cannot
+// spell it (so paths are relative to the current folder).
 std::string GetProgramFolder();
+
+// Tells the user, when the code page cannot spell the program's folder in any
+// form, that the medium must be copied to a folder of plain Latin letters.
+// True when it did (the program then ends).
+bool ReportUnspellableProgramFolder();
 
 // True when a file or folder exists at the path. A path too long for the
 // platform names nothing.

@@ -31,6 +31,16 @@ int AppMessageBox(const std::string& text, UINT type) {
     return ::MessageBoxA(GetSafeOwner(), text.c_str(), GetProgramName().c_str(), type);
 }
 
+int AppMessageBoxWide(const std::wstring& text, UINT type) {
+    const CommonControlsScope controls;
+    const std::string name = GetProgramName();
+    std::wstring title(name.size(), L'\0');
+    title.resize(static_cast<size_t>(::MultiByteToWideChar(
+        CP_ACP, 0, name.data(), static_cast<int>(name.size()), title.data(),
+        static_cast<int>(title.size()))));
+    return ::MessageBoxW(GetSafeOwner(), text.c_str(), title.c_str(), type);
+}
+
 void ReportWindowProcException() {
     try {
         throw;
