@@ -59,8 +59,11 @@ std::string GetProgramFolder() {
 }
 
 bool ReportUnspellableProgramFolder() {
-    const std::wstring folder = GetProgramFolderWide();
-    if (folder.empty() || !GetProgramFolder().empty())
+    return ReportUnspellableFolder(GetProgramFolderWide());
+}
+
+bool ReportUnspellableFolder(const std::wstring& folder) {
+    if (folder.empty() || !AnsiPath(folder).empty())
         return false;
     const std::wstring text =
         L"The launcher cannot be started from this folder:\n\n" + folder +

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(ProgramFolder, IsTheTestProgramsFolderWithATrailingBackslash) {
@@ -18,6 +20,46 @@ TEST(ProgramFolder, IsTheTestProgramsFolderWithATrailingBackslash) {
     // A path too long for the platform names nothing, even when a prefix exists.
     EXPECT_FALSE(FileExists(folder + std::string(300, 'x')));
     EXPECT_FALSE(FileExists(folder + "." + std::string(300, '\\')));
+}
+
+// On the Western code page: names it spells are kept, others (a look-alike
+// would name another folder) take their short form; a missing folder has none.
+TEST(ProgramFolder, PathsAreSpeltInTheCodePageOrByTheirShortNames) {
+    ASSERT_EQ(::GetACP(), 1252u);
+    const std::wstring base = L"C:\\spelt\\";
+    ::CreateDirectoryW(base.c_str(), nullptr);
+    const struct {
+        const wchar_t* name;
+        const char* spelt; // nullptr: the short form
+    } cases[] = {{L"plain", "plain"},
+                 {L"\x00E9t\x00E9", "\xE9t\xE9"},
+                 {L"\x0141\x00F3d\x017A", nullptr},
+                 {L"\x0423\x0441\x0442\x0430\x043D\x043E\x0432\x043A\x0430", nullptr}};
+    for (const auto& c : cases) {
+        const std::wstring folder = base + c.name;
+        ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr) ||
+                    ::GetLastError() == ERROR_ALREADY_EXISTS);
+        const std::string path = AnsiPath(folder);
+        if (c.spelt) {
+            EXPECT_EQ(path, std::string("C:\\spelt\\") + c.spelt);
+        } else {
+            EXPECT_TRUE(std::all_of(path.begin(), path.end(), [](char b) { return b > 0; }));
+            EXPECT_NE(path.find('~'), std::string::npos) << path;
+        }
+        EXPECT_TRUE(FileExists(path)) << path;
+        MessageBoxWatcher boxes;
+        EXPECT_FALSE(ReportUnspellableFolder(folder + L"\\"));
+        EXPECT_TRUE(boxes.boxes().empty());
+        ::RemoveDirectoryW(folder.c_str());
+    }
+    const std::wstring missing = base + cases[3].name;
+    EXPECT_EQ(AnsiPath(missing), "");
+    MessageBoxWatcher boxes;
+    EXPECT_TRUE(ReportUnspellableFolder(missing));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_NE(boxes.boxes()[0].text.find("C:\\spelt\\?????????\n"), std::string::npos);
+    EXPECT_NE(boxes.boxes()[0].text.find("plain Latin letters"), std::string::npos);
+    ::RemoveDirectoryW(base.c_str());
 }
 
 TEST(SetupIni, MissingFileSectionOrKeyReadsEmptyOrTheDefault) {
