@@ -37,25 +37,23 @@ CLauncherApp::~CLauncherApp() {
         SetRunSettings(nullptr);
 }
 
-std::wstring WideCommandLineArgument(int index) {
+std::string FirstCommandLineArgument() {
     int count = 0;
     LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    const std::wstring argument = arguments && index < count ? arguments[index] : L"";
-    ::LocalFree(arguments);
-    return argument;
-}
-
-std::string FirstCommandLineArgument() {
-    const std::wstring argument = WideCommandLineArgument(1);
+    if (!arguments)
+        return std::string();
     std::string first;
-    const int bytes =
-        ::WideCharToMultiByte(CP_ACP, 0, argument.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (bytes > 1) {
-        first.resize(static_cast<size_t>(bytes));
-        ::WideCharToMultiByte(CP_ACP, 0, argument.c_str(), -1, first.data(), bytes, nullptr,
-                              nullptr);
-        first.resize(static_cast<size_t>(bytes) - 1);
+    if (count > 1) {
+        const int bytes =
+            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
+        if (bytes > 1) {
+            first.resize(static_cast<size_t>(bytes));
+            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, first.data(), bytes, nullptr,
+                                  nullptr);
+            first.resize(static_cast<size_t>(bytes) - 1);
+        }
     }
+    ::LocalFree(arguments);
     return first;
 }
 

@@ -31,6 +31,3 @@ public:
 
 // The first argument after the program's name on the process command line, or empty.
 std::string FirstCommandLineArgument();
-// The command line's argument at the index (1 for the first) as wide text, so
-// that a path the code page cannot spell arrives whole; empty when missing.
-std::wstring WideCommandLineArgument(int index);

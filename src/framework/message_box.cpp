@@ -31,14 +31,11 @@ int AppMessageBox(const std::string& text, UINT type) {
     return ::MessageBoxA(GetSafeOwner(), text.c_str(), GetProgramName().c_str(), type);
 }
 
-int AppMessageBoxWide(const std::wstring& text, UINT type) {
+int AppMessageBoxWide(const wchar_t* text, UINT type) {
     const CommonControlsScope controls;
-    const std::string name = GetProgramName();
-    std::wstring title(name.size(), L'\0');
-    title.resize(static_cast<size_t>(::MultiByteToWideChar(
-        CP_ACP, 0, name.data(), static_cast<int>(name.size()), title.data(),
-        static_cast<int>(title.size()))));
-    return ::MessageBoxW(GetSafeOwner(), text.c_str(), title.c_str(), type);
+    wchar_t title[MAX_PATH] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, GetProgramName().c_str(), -1, title, MAX_PATH);
+    return ::MessageBoxW(GetSafeOwner(), text, title, type);
 }
 
 void ReportWindowProcException() {

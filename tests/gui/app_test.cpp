@@ -39,7 +39,7 @@ TEST(ProgramFolder, PathsAreSpeltInTheCodePageOrByTheirShortNames) {
         const std::wstring folder = base + c.name;
         ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr) ||
                     ::GetLastError() == ERROR_ALREADY_EXISTS);
-        const std::string path = AnsiPath(folder);
+        const std::string path = AnsiPath(folder.c_str());
         if (c.spelt) {
             EXPECT_EQ(path, std::string("C:\\spelt\\") + c.spelt);
         } else {
@@ -48,14 +48,14 @@ TEST(ProgramFolder, PathsAreSpeltInTheCodePageOrByTheirShortNames) {
         }
         EXPECT_TRUE(FileExists(path)) << path;
         MessageBoxWatcher boxes;
-        EXPECT_FALSE(ReportUnspellableFolder(folder + L"\\"));
+        EXPECT_FALSE(ReportUnspellableFolder((folder + L"\\").c_str()));
         EXPECT_TRUE(boxes.boxes().empty());
         ::RemoveDirectoryW(folder.c_str());
     }
     const std::wstring missing = base + cases[3].name;
-    EXPECT_EQ(AnsiPath(missing), "");
+    EXPECT_EQ(AnsiPath(missing.c_str()), "");
     MessageBoxWatcher boxes;
-    EXPECT_TRUE(ReportUnspellableFolder(missing));
+    EXPECT_TRUE(ReportUnspellableFolder(missing.c_str()));
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_NE(boxes.boxes()[0].text.find("C:\\spelt\\?????????\n"), std::string::npos);
     EXPECT_NE(boxes.boxes()[0].text.find("plain Latin letters"), std::string::npos);

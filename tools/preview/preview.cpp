@@ -6,8 +6,8 @@
 #include "form_sections.h"
 #include "form_walk.h"
 
-#include "app/launcher_app.h"
 #include "app/program_folder.h"
+#include "app/wide_argument.h"
 #include "driver/launched_program.h"
 #include "driver/user_input.h"
 

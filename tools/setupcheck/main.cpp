@@ -2,8 +2,8 @@
 // it, and prints what it finds as a compiler prints its diagnostics. Exit
 // status: 0 without errors, 1 with errors, 2 for bad usage. Nothing in the
 // folder is changed.
-#include "app/launcher_app.h"
 #include "app/program_folder.h"
+#include "app/wide_argument.h"
 #include "framework/dll_safety.h"
 #include "framework/file.h"
 #include "profile_medium.h"
@@ -75,10 +75,12 @@ int main(int argc, char** argv) {
         return Usage("one folder at most");
     if (argc == 2 && (std::string(argv[1]) == "/?" || std::string(argv[1]) == "--help"))
         return Usage("checks an installation folder");
-    const std::wstring given = argc == 2 ? WideCommandLineArgument(1) : GetProgramFolderWide();
+    const std::wstring given =
+        argc == 2 ? WideCommandLineArgument(1) : std::wstring(GetProgramFolderWide().data());
     const std::string folder = FullPath(given);
     const DWORD attributes = ::GetFileAttributesA(folder.c_str());
-    if (folder.empty() && ::GetFileAttributesW(given.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (folder.empty() && !given.empty() &&
+        ::GetFileAttributesW(given.c_str()) != INVALID_FILE_ATTRIBUTES)
         return Usage("this system cannot spell the folder's name, and it has no short name: "
                      "copy the medium to a folder of plain Latin letters");
     if (folder.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
