@@ -14,9 +14,8 @@ std::string SpeltInCodePage(const wchar_t* path) {
     const bool utf8 = ::GetACP() == CP_UTF8;
     BOOL lost = FALSE;
     char narrow[kMaxPathBytes] = {};
-    const int bytes =
-        ::WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, path, -1, narrow,
-                              sizeof narrow, nullptr, utf8 ? nullptr : &lost);
+    const int bytes = ::WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, path, -1,
+                                            narrow, sizeof narrow, nullptr, utf8 ? nullptr : &lost);
     return bytes > 1 && !lost ? std::string(narrow, bytes - 1) : std::string();
 }
 
@@ -26,9 +25,8 @@ std::string AnsiPath(const wchar_t* path) {
     std::string spelt = SpeltInCodePage(path);
     if (!spelt.empty() || !*path)
         return spelt;
-    const WidePath shortForm = PlatformWidePath([path](wchar_t* buffer, unsigned size) {
-        return ::GetShortPathNameW(path, buffer, size);
-    });
+    const WidePath shortForm = PlatformWidePath(
+        [path](wchar_t* buffer, unsigned size) { return ::GetShortPathNameW(path, buffer, size); });
     return SpeltInCodePage(shortForm.data());
 }
 

@@ -136,8 +136,10 @@ void CDialog::CenterWindow(HWND alternate) {
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
     // Centred, then kept inside the work area of its screen.
-    const int x = KeptInside((area.left + area.right) / 2 - width / 2, width, work.left, work.right);
-    const int y = KeptInside((area.top + area.bottom) / 2 - height / 2, height, work.top, work.bottom);
+    const int x =
+        KeptInside((area.left + area.right) / 2 - width / 2, width, work.left, work.right);
+    const int y =
+        KeptInside((area.top + area.bottom) / 2 - height / 2, height, work.top, work.bottom);
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -88,8 +88,8 @@ HRESULT CopyRows(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT wi
                  const HeldLayout& layout, BYTE* bits, size_t pitch) {
     const gdiplus::Rect whole{0, 0, static_cast<INT>(width), static_cast<INT>(height)};
     const INT format = static_cast<INT>(layout.pixelFormat);
-    gdiplus::BitmapData data{width, height, -static_cast<INT>(pitch), format,
-                             bits + (height - 1) * pitch, 0};
+    gdiplus::BitmapData data{
+        width, height, -static_cast<INT>(pitch), format, bits + (height - 1) * pitch, 0};
     if (api.bitmapLockBits(image, &whole,
                            gdiplus::kImageLockModeRead | gdiplus::kImageLockModeUserInputBuf,
                            format, &data) == kOk) {

@@ -61,7 +61,8 @@ void InstallThroughTheLicence(DWORD processId, HWND form) {
 // Renames a folder, and renames it back at the end of the scope.
 class FolderRenamed {
 public:
-    FolderRenamed(std::wstring from, std::wstring to) : m_from(std::move(from)), m_to(std::move(to)) {
+    FolderRenamed(std::wstring from, std::wstring to)
+        : m_from(std::move(from)), m_to(std::move(to)) {
         m_renamed = ::MoveFileW(m_from.c_str(), m_to.c_str()) != FALSE;
     }
     FolderRenamed(const FolderRenamed&) = delete;

@@ -160,8 +160,8 @@ TEST_F(FormTest, WindowIsKeptInsideTheWorkArea) {
                  {areaWidth + 176, areaHeight + 132, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
-        const ScopedPictureFile picture("large.bmp", Bmp24(c.width, c.height,
-                                                           Pixels(c.width * c.height, 0xFF000000)));
+        const ScopedPictureFile picture(
+            "large.bmp", Bmp24(c.width, c.height, Pixels(c.width * c.height, 0xFF000000)));
         m_app.m_imageFile = "large.bmp";
         FormUnderTest form;
         RECT window{};

@@ -39,9 +39,9 @@ double MillisecondsBetween(LONGLONG from, LONGLONG to) {
 
 std::wstring Widened(const std::string& text, UINT codePage) {
     std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(::MultiByteToWideChar(codePage, 0, text.data(),
-                                                          static_cast<int>(text.size()),
-                                                          wide.data(), static_cast<int>(wide.size()))));
+    wide.resize(static_cast<size_t>(
+        ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
     return wide;
 }
 
