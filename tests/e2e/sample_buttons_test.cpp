@@ -58,36 +58,19 @@ void InstallThroughTheLicence(DWORD processId, HWND form) {
     EXPECT_NE(installer.find("Arguments: /lang 1033"), std::string::npos) << installer;
 }
 
-// Renames a folder, and renames it back at the end of the scope.
-class FolderRenamed {
-public:
-    FolderRenamed(std::wstring from, std::wstring to)
-        : m_from(std::move(from)), m_to(std::move(to)) {
-        m_renamed = ::MoveFileW(m_from.c_str(), m_to.c_str()) != FALSE;
-    }
-    FolderRenamed(const FolderRenamed&) = delete;
-    FolderRenamed& operator=(const FolderRenamed&) = delete;
-    ~FolderRenamed() {
-        if (m_renamed)
-            ::MoveFileW(m_to.c_str(), m_from.c_str());
-    }
-    bool renamed() const { return m_renamed; }
-
-private:
-    std::wstring m_from, m_to;
-    bool m_renamed = false;
-};
-
 // The sample under a Cyrillic name on a Western system, which cannot spell
-// it: the launcher finds its files through the folder's short name.
+// it: the launcher finds its files through the folder's short name. The
+// folder gets its own name back at the end, to be cleared away.
 TEST_F(LauncherTest, SampleFolderNamedOutsideTheCodePageWorks) {
     ASSERT_EQ(::GetACP(), 1252u) << "a Western code page, without Cyrillic";
     CopySample();
-    const std::wstring named = Widened(folder(), CP_ACP) + L"-\x0423\x0441\x0442\x0430\x043D"
-                                                           L"\x043E\x0432\x043A\x0430";
-    const FolderRenamed rename(Widened(folder(), CP_ACP), named);
-    ASSERT_TRUE(rename.renamed());
-    LaunchedProgram launcher(named + L"\\launcher.exe", named, L"EN");
+    const std::wstring plain = Widened(folder(), CP_ACP);
+    struct Renamed {
+        std::wstring from, to;
+        ~Renamed() { ::MoveFileW(to.c_str(), from.c_str()); }
+    } const named{plain, plain + L"-\x0423\x0441\x0442\x0430\x043D\x043E\x0432\x043A\x0430"};
+    ASSERT_TRUE(::MoveFileW(named.from.c_str(), named.to.c_str()));
+    LaunchedProgram launcher(named.to + L"\\launcher.exe", named.to, L"EN");
     const WindowFacts form = WaitForWindow(launcher.id(), kSampleTitle, kWaitMs);
     ASSERT_NE(form.hwnd, nullptr) << "no form: the folder was not read";
     EXPECT_EQ(ChildrenOf(form.hwnd).size(), 7u);
