@@ -208,8 +208,9 @@ bool AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, const Acc
         !standard)
         return false;
     auto answer = std::make_unique<AccessibleOverride>(window, standard, facts);
-    // The client receives its own reference; ours ends here.
+    // The client receives its own reference; ours ends here. Where the object
+    // cannot be handed over, the platform's default answer stands.
     result = runtime.toResult(__uuidof(IAccessible), wParam, answer.get());
     answer.release()->Release();
-    return true;
+    return result >= 0;
 }

@@ -2,12 +2,15 @@
 #include "app/launcher_app.h"
 #include "app/program_folder.h"
 #include "forms/subform_dlg.h"
+#include "framework/keyboard_cues.h"
 #include "picture_files.h"
 #include "res/resource.h"
 #include "test_support.h"
 #include "test_surface.h"
 
 #include <gtest/gtest.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <functional>
@@ -436,6 +439,122 @@ TEST_F(FormTest, ShownFormIsThePictureWithTheVersionTextOverIt) {
                 }
         EXPECT_GT(white, 5);
     });
+}
+
+// What the platform's accessibility interface, loaded as a screen reader
+// loads it, answers for a window.
+struct AccessibleAnswers {
+    std::wstring name, description;
+    long role = 0, state = 0;
+};
+
+AccessibleAnswers AskAccessibility(HWND window) {
+    using FromWindowFn = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    static const HMODULE oleacc = ::LoadLibraryA("oleacc.dll");
+    const auto fromWindow = reinterpret_cast<FromWindowFn>(
+        reinterpret_cast<void*>(::GetProcAddress(oleacc, "AccessibleObjectFromWindow")));
+    AccessibleAnswers answers;
+    IAccessible* object = nullptr;
+    if (!fromWindow || FAILED(fromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&object)))) {
+        ADD_FAILURE() << "no accessible object";
+        return answers;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [ask, into] : {std::pair{&IAccessible::get_accName, &answers.name},
+                             std::pair{&IAccessible::get_accDescription, &answers.description}}) {
+        BSTR text = nullptr;
+        if ((object->*ask)(self, &text) == S_OK && text)
+            *into = text;
+        ::SysFreeString(text);
+    }
+    VARIANT value{};
+    if (SUCCEEDED(object->get_accRole(self, &value)))
+        answers.role = value.lVal;
+    if (SUCCEEDED(object->get_accState(self, &value)))
+        answers.state = value.lVal;
+    object->Release();
+    return answers;
+}
+
+const std::string kTwoButtons = "[main]\nbuttonCount=2\n"
+                                "[main.button1]\nlabel=IDS_ONE\nx=10\ny=20\nwidth=100\nheight=30\n"
+                                "[main.button2]\nlabel=IDS_TWO\nx=10\ny=60\nwidth=100\nheight=30\n"
+                                "[EN]\nIDS_ONE=Install\\nnow\nIDS_TWO=Fish && &Chips\n";
+
+TEST_F(FormTest, AssistiveTechnologyReadsTheTitleTheVersionAndEachButtonAsShown) {
+    FormUnderTest form;
+    bool ran = false;
+    Run(form, kTwoButtons, [&](FormUnderTest& f) {
+        const AccessibleAnswers window = AskAccessibility(f.m_hWnd);
+        EXPECT_EQ(window.name, L"Product Setup");
+        EXPECT_EQ(window.description, L"Version 2.0");
+        ::EnableWindow(f.Button(1).m_hWnd, FALSE);
+        const AccessibleAnswers first = AskAccessibility(f.Button(0).m_hWnd);
+        const AccessibleAnswers second = AskAccessibility(f.Button(1).m_hWnd);
+        EXPECT_EQ(first.name, L"Install now");
+        EXPECT_EQ(second.name, L"Fish & Chips");
+        EXPECT_EQ(first.role, ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(second.role, ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(first.state & STATE_SYSTEM_UNAVAILABLE, 0);
+        EXPECT_NE(second.state & STATE_SYSTEM_UNAVAILABLE, 0);
+        ran = true;
+    });
+    EXPECT_TRUE(ran);
+}
+
+// A high-contrast scheme: buttons and version text in the scheme's colours
+// over the picture, the focus cue shown without a key.
+TEST_F(FormTest, HighContrastDrawsCaptionsAndVersionInTheSchemesColoursOverThePicture) {
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF scheme[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    const COLORREF saved[] = {::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT)};
+    ::SetSysColors(2, elements, scheme);
+    OverrideHighContrast(1); // the platform's own setting cannot be switched here
+    m_app.m_versionFont = "Arial";
+    FormUnderTest form;
+    bool ran = false;
+    Run(form, kTwoButtons, [&](FormUnderTest& f) {
+        ::RedrawWindow(f.m_hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        TestSurface shown(kPictureWidth, kPictureHeight, RGB(1, 2, 3));
+        {
+            WindowDC window(f.m_hWnd);
+            ASSERT_TRUE(::BitBlt(shown.dc(), 0, 0, kPictureWidth, kPictureHeight, window.get(), 0,
+                                 0, SRCCOPY));
+        }
+        // Black faces, white text and cue; the picture wherever nothing is drawn.
+        int versionBlack = 0, versionWhite = 0;
+        for (int y = 0; y < kPictureHeight; ++y)
+            for (int x = 0; x < kPictureWidth; ++x) {
+                const std::uint32_t pixel = shown.Pixel(x, y);
+                const bool button =
+                    x >= 10 && x < 110 && ((y >= 20 && y < 50) || (y >= 60 && y < 90));
+                ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFF || (pixel == kPictureColour && !button))
+                    << std::hex << pixel << " at " << std::dec << x << "," << y;
+                if (!button && pixel != kPictureColour) {
+                    ASSERT_TRUE(x >= 20 && y >= 30) << x << "," << y; // the version text's place
+                    ++(pixel == 0 ? versionBlack : versionWhite);
+                }
+            }
+        EXPECT_GT(versionBlack, 50);
+        EXPECT_GT(versionWhite, 5);
+        // The focused first button shows the cue: dots three pixels inside its top edge.
+        int cueDots = 0, otherDots = 0;
+        for (int x = 13; x < 107; ++x) {
+            cueDots += shown.Pixel(x, 23) == 0xFFFFFF;
+            otherDots += shown.Pixel(x, 63) == 0xFFFFFF;
+        }
+        EXPECT_EQ(::GetFocus(), f.Button(0).m_hWnd);
+        EXPECT_GE(cueDots, 45);
+        EXPECT_EQ(otherDots, 0);
+        ran = true;
+    });
+    OverrideHighContrast(-1);
+    ::SetSysColors(2, elements, saved);
+    EXPECT_TRUE(ran);
 }
 
 // Whether two icons look the same when drawn at the system's icon size.
