@@ -2,7 +2,6 @@
 #include "controls/crt_random.h"
 #include "controls/shade_button_st.h"
 #include "controls/shade_palette.h"
-#include "framework/keyboard_cues.h"
 
 #include <gtest/gtest.h>
 
@@ -288,88 +287,61 @@ TEST(ShadeButtonST, AButtonLargerThanItsFormIsShadedWhereTheFormShowsItAsInFull)
     });
 }
 
-namespace {
-
-// Hands a message to the dialog as its modal loop does: the loop's filter
-// hook first, then the dialog manager.
+// Hands a message to the dialog as its modal loop does: filter hook, then dialog manager.
 void DeliverAsTheDialogLoop(HWND dialog, HWND to, UINT msg, WPARAM wParam, LPARAM lParam = 0) {
     MSG message{to, msg, wParam, lParam, 0, {0, 0}};
     if (!::CallMsgFilterA(&message, MSGF_DIALOGBOX) && !::IsDialogMessageA(dialog, &message))
         ::DispatchMessageA(&message);
 }
 
-// The button painted with the focus elsewhere, and with the platform's focus
-// rectangle drawn on that inside the face, where the cue belongs.
-struct CueReference {
-    ButtonCanvas without{kWidth, kHeight};
-    ButtonCanvas with{kWidth, kHeight};
-    explicit CueReference(HWND button) {
-        without.PrintClient(button);
-        with.PrintClient(button);
-        RECT cue{};
-        ::GetClientRect(button, &cue);
-        ::InflateRect(&cue, -3, -3);
-        ::DrawFocusRect(with.dc(), &cue);
-    }
-};
-
-std::vector<COLORREF> Painted(HWND button) {
-    ButtonCanvas canvas(kWidth, kHeight);
-    canvas.PrintClient(button);
-    return canvas.Pixels();
-}
-
-// Whether a dialog opened now, over this one, starts with its cues shown.
-bool NestedDialogShowsCues() {
-    ButtonTestDialog nested;
-    LRESULT state = UISF_HIDEFOCUS;
-    nested.script = [&](ButtonTestDialog& n) { state = n.SendMessage(WM_QUERYUISTATE); };
-    nested.DoModal();
-    return !(state & UISF_HIDEFOCUS);
-}
-
-} // namespace
-
 TEST(ShadeButtonST, FocusCueHiddenForTheMouseShownOnceTheKeyboardIsUsedOnEveryEffect) {
-    enum class Shows { ByArrowKey, ByAlt, BySystemSetting };
+    enum Way { kArrowKey, kAlt, kSystemSetting };
     for (DWORD effect = SHADE_GRAIN; effect <= SHADE_SCRATCHES; ++effect) {
-        const Shows how = static_cast<Shows>(effect % 3);
-        SCOPED_TRACE(testing::Message() << "effect " << effect << ", way " << int(how));
+        const Way way = static_cast<Way>(effect % 3);
+        SCOPED_TRACE(testing::Message() << "effect " << effect << ", way " << way);
         ::SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0,
-                                reinterpret_cast<void*>(how == Shows::BySystemSetting), 0);
+                                reinterpret_cast<void*>(way == kSystemSetting), 0);
         ShadedDialog d;
         d.effect = effect;
         d.captions[0] = "Install";
         bool ran = false;
         d.Run([&](ButtonTestDialog& dialog) {
             const HWND first = d.buttons[0].m_hWnd;
-            const HWND second = d.buttons[1].m_hWnd;
-            ::SetFocus(second);
-            const CueReference first_(first);
-            ::SetFocus(first);
-            const bool shownAtStart = how == Shows::BySystemSetting;
-            EXPECT_EQ(Painted(first), (shownAtStart ? first_.with : first_.without).Pixels());
-            EXPECT_EQ(NestedDialogShowsCues(), shownAtStart);
-
+            const auto painted = [&](bool focused, bool cue) {
+                ::SetFocus(focused ? first : d.buttons[1].m_hWnd);
+                ButtonCanvas canvas(kWidth, kHeight);
+                canvas.PrintClient(first);
+                const RECT inside{3, 3, kWidth - 3, kHeight - 3}; // the platform's own rectangle
+                if (cue)
+                    ::DrawFocusRect(canvas.dc(), &inside);
+                return canvas.Pixels();
+            };
+            const auto nestedShowsCues = [] { // a dialog opened now, over this one
+                ButtonTestDialog nested;
+                LRESULT state = UISF_HIDEFOCUS;
+                nested.script = [&](ButtonTestDialog& n) {
+                    state = n.SendMessage(WM_QUERYUISTATE);
+                };
+                nested.DoModal();
+                return !(state & UISF_HIDEFOCUS);
+            };
+            const auto withCue = painted(false, true);
+            EXPECT_EQ(painted(true, false),
+                      way == kSystemSetting ? withCue : painted(false, false));
             // A key: the arrow moves the focus back from the second button, Alt leaves it.
-            if (how != Shows::ByAlt)
-                ::SetFocus(second);
+            ::SetFocus(way == kAlt ? first : d.buttons[1].m_hWnd);
             DeliverAsTheDialogLoop(dialog.m_hWnd, ::GetFocus(),
-                                   how == Shows::ByAlt ? WM_SYSKEYDOWN : WM_KEYDOWN,
-                                   how == Shows::ByAlt ? VK_MENU : VK_UP);
+                                   way == kAlt ? WM_SYSKEYDOWN : WM_KEYDOWN,
+                                   way == kAlt ? VK_MENU : VK_UP);
             ASSERT_EQ(::GetFocus(), first);
-            EXPECT_EQ(Painted(first), first_.with.Pixels());
-            EXPECT_TRUE(NestedDialogShowsCues()); // opened by the keyboard
-
-            // A click moves the focus; the platform keeps the cues shown, a
-            // dialog opened by the click starts without them.
-            const CueReference second_(second);
-            DeliverAsTheDialogLoop(dialog.m_hWnd, second, WM_LBUTTONDOWN, MK_LBUTTON,
+            EXPECT_EQ(painted(true, false), withCue);
+            EXPECT_TRUE(nestedShowsCues());
+            // A click: the platform keeps the cues shown; a dialog it opens starts without.
+            DeliverAsTheDialogLoop(dialog.m_hWnd, first, WM_LBUTTONDOWN, MK_LBUTTON,
                                    MAKELPARAM(5, 5));
-            DeliverAsTheDialogLoop(dialog.m_hWnd, second, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-            ASSERT_EQ(::GetFocus(), second);
-            EXPECT_EQ(Painted(second), second_.with.Pixels());
-            EXPECT_EQ(NestedDialogShowsCues(), shownAtStart);
+            DeliverAsTheDialogLoop(dialog.m_hWnd, first, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+            EXPECT_EQ(painted(true, false), withCue);
+            EXPECT_EQ(nestedShowsCues(), way == kSystemSetting);
             ran = true;
         });
         EXPECT_TRUE(ran);

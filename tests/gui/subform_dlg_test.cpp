@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
+#include <tuple>
 
 #include <cstdio>
 #include <functional>
@@ -441,41 +442,28 @@ TEST_F(FormTest, ShownFormIsThePictureWithTheVersionTextOverIt) {
     });
 }
 
-// What the platform's accessibility interface, loaded as a screen reader
-// loads it, answers for a window.
-struct AccessibleAnswers {
-    std::wstring name, description;
-    long role = 0, state = 0;
-};
-
-AccessibleAnswers AskAccessibility(HWND window) {
+// What the platform's accessibility interface, loaded at run time as a screen
+// reader loads it, answers for a window: name, description, role, state.
+std::tuple<std::wstring, std::wstring, long, long> AskAccessibility(HWND window) {
     using FromWindowFn = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-    static const HMODULE oleacc = ::LoadLibraryA("oleacc.dll");
-    const auto fromWindow = reinterpret_cast<FromWindowFn>(
-        reinterpret_cast<void*>(::GetProcAddress(oleacc, "AccessibleObjectFromWindow")));
-    AccessibleAnswers answers;
+    static const auto fromWindow = reinterpret_cast<FromWindowFn>(reinterpret_cast<void*>(
+        ::GetProcAddress(::LoadLibraryA("oleacc.dll"), "AccessibleObjectFromWindow")));
     IAccessible* object = nullptr;
     if (!fromWindow || FAILED(fromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&object)))) {
-        ADD_FAILURE() << "no accessible object";
-        return answers;
-    }
-    VARIANT self{};
+                                         reinterpret_cast<void**>(&object))))
+        return {L"(no object)", L"", 0, 0};
+    VARIANT self{}, role{}, state{};
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    for (auto [ask, into] : {std::pair{&IAccessible::get_accName, &answers.name},
-                             std::pair{&IAccessible::get_accDescription, &answers.description}}) {
-        BSTR text = nullptr;
-        if ((object->*ask)(self, &text) == S_OK && text)
-            *into = text;
-        ::SysFreeString(text);
-    }
-    VARIANT value{};
-    if (SUCCEEDED(object->get_accRole(self, &value)))
-        answers.role = value.lVal;
-    if (SUCCEEDED(object->get_accState(self, &value)))
-        answers.state = value.lVal;
+    BSTR name = nullptr, description = nullptr;
+    object->get_accName(self, &name);
+    object->get_accDescription(self, &description);
+    object->get_accRole(self, &role);
+    object->get_accState(self, &state);
     object->Release();
+    std::tuple<std::wstring, std::wstring, long, long> answers{
+        name ? name : L"", description ? description : L"", role.lVal, state.lVal};
+    ::SysFreeString(name);
+    ::SysFreeString(description);
     return answers;
 }
 
@@ -488,31 +476,30 @@ TEST_F(FormTest, AssistiveTechnologyReadsTheTitleTheVersionAndEachButtonAsShown)
     FormUnderTest form;
     bool ran = false;
     Run(form, kTwoButtons, [&](FormUnderTest& f) {
-        const AccessibleAnswers window = AskAccessibility(f.m_hWnd);
-        EXPECT_EQ(window.name, L"Product Setup");
-        EXPECT_EQ(window.description, L"Version 2.0");
+        const auto window = AskAccessibility(f.m_hWnd);
+        EXPECT_EQ(std::get<0>(window), L"Product Setup");
+        EXPECT_EQ(std::get<1>(window), L"Version 2.0");
         ::EnableWindow(f.Button(1).m_hWnd, FALSE);
-        const AccessibleAnswers first = AskAccessibility(f.Button(0).m_hWnd);
-        const AccessibleAnswers second = AskAccessibility(f.Button(1).m_hWnd);
-        EXPECT_EQ(first.name, L"Install now");
-        EXPECT_EQ(second.name, L"Fish & Chips");
-        EXPECT_EQ(first.role, ROLE_SYSTEM_PUSHBUTTON);
-        EXPECT_EQ(second.role, ROLE_SYSTEM_PUSHBUTTON);
-        EXPECT_EQ(first.state & STATE_SYSTEM_UNAVAILABLE, 0);
-        EXPECT_NE(second.state & STATE_SYSTEM_UNAVAILABLE, 0);
+        const auto first = AskAccessibility(f.Button(0).m_hWnd);
+        const auto second = AskAccessibility(f.Button(1).m_hWnd);
+        EXPECT_EQ(std::get<0>(first), L"Install now");
+        EXPECT_EQ(std::get<0>(second), L"Fish & Chips");
+        EXPECT_EQ(std::get<2>(first), ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(std::get<2>(second), ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(std::get<3>(first) & STATE_SYSTEM_UNAVAILABLE, 0);
+        EXPECT_NE(std::get<3>(second) & STATE_SYSTEM_UNAVAILABLE, 0);
         ran = true;
     });
     EXPECT_TRUE(ran);
 }
 
-// A high-contrast scheme: buttons and version text in the scheme's colours
-// over the picture, the focus cue shown without a key.
+// Captions and version text in the scheme's colours over the picture, the cue without a key.
 TEST_F(FormTest, HighContrastDrawsCaptionsAndVersionInTheSchemesColoursOverThePicture) {
     const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
     const COLORREF scheme[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
     const COLORREF saved[] = {::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT)};
     ::SetSysColors(2, elements, scheme);
-    OverrideHighContrast(1); // the platform's own setting cannot be switched here
+    OverrideHighContrast(1); // the platform's own setting cannot be switched under Wine
     m_app.m_versionFont = "Arial";
     FormUnderTest form;
     bool ran = false;
@@ -520,36 +507,31 @@ TEST_F(FormTest, HighContrastDrawsCaptionsAndVersionInTheSchemesColoursOverThePi
         ::RedrawWindow(f.m_hWnd, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         TestSurface shown(kPictureWidth, kPictureHeight, RGB(1, 2, 3));
-        {
-            WindowDC window(f.m_hWnd);
-            ASSERT_TRUE(::BitBlt(shown.dc(), 0, 0, kPictureWidth, kPictureHeight, window.get(), 0,
-                                 0, SRCCOPY));
-        }
-        // Black faces, white text and cue; the picture wherever nothing is drawn.
-        int versionBlack = 0, versionWhite = 0;
+        ASSERT_TRUE(::BitBlt(shown.dc(), 0, 0, kPictureWidth, kPictureHeight,
+                             WindowDC(f.m_hWnd).get(), 0, 0, SRCCOPY));
+        int version[2] = {0, 0}; // black face and white text outside the buttons
         for (int y = 0; y < kPictureHeight; ++y)
             for (int x = 0; x < kPictureWidth; ++x) {
                 const std::uint32_t pixel = shown.Pixel(x, y);
                 const bool button =
                     x >= 10 && x < 110 && ((y >= 20 && y < 50) || (y >= 60 && y < 90));
-                ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFF || (pixel == kPictureColour && !button))
-                    << std::hex << pixel << " at " << std::dec << x << "," << y;
-                if (!button && pixel != kPictureColour) {
-                    ASSERT_TRUE(x >= 20 && y >= 30) << x << "," << y; // the version text's place
-                    ++(pixel == 0 ? versionBlack : versionWhite);
-                }
+                if (pixel == kPictureColour && !button)
+                    continue;
+                ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFF)
+                    << std::hex << pixel << std::dec << " at " << x << "," << y;
+                ASSERT_TRUE(button || (x >= 20 && y >= 30)) << x << "," << y;
+                version[pixel & 1] += !button;
             }
-        EXPECT_GT(versionBlack, 50);
-        EXPECT_GT(versionWhite, 5);
+        EXPECT_GT(version[0], 50);
+        EXPECT_GT(version[1], 5);
         // The focused first button shows the cue: dots three pixels inside its top edge.
-        int cueDots = 0, otherDots = 0;
-        for (int x = 13; x < 107; ++x) {
-            cueDots += shown.Pixel(x, 23) == 0xFFFFFF;
-            otherDots += shown.Pixel(x, 63) == 0xFFFFFF;
-        }
+        int dots[2] = {0, 0};
+        for (int x = 13; x < 107; ++x)
+            for (int b : {0, 1})
+                dots[b] += shown.Pixel(x, 23 + 40 * b) == 0xFFFFFF;
         EXPECT_EQ(::GetFocus(), f.Button(0).m_hWnd);
-        EXPECT_GE(cueDots, 45);
-        EXPECT_EQ(otherDots, 0);
+        EXPECT_GE(dots[0], 45);
+        EXPECT_EQ(dots[1], 0);
         ran = true;
     });
     OverrideHighContrast(-1);
