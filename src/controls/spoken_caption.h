@@ -4,6 +4,6 @@
 
 #include <string>
 
-// Each line break (CR, LF or CR LF) becomes one space; the ampersands that the
-// drawing takes as prefixes go ("&&" shows as "&", "&x" as "x").
+// Each line break becomes a space; the ampersands that the drawing takes as
+// prefixes go ("&&" shows as "&", "&x" as "x").
 std::string SpokenCaption(const std::string& caption);
