@@ -47,8 +47,8 @@ bool IsSelf(const VARIANT& child) {
 // through. It lives as long as its clients hold it (COM reference counting).
 class AccessibleOverride final : public IAccessible {
 public:
-    AccessibleOverride(HWND window, IAccessible* standard, const AccessibleFacts& facts)
-        : m_window(window), m_standard(standard), m_name(facts.name), m_role(facts.role),
+    AccessibleOverride(IAccessible* standard, const AccessibleFacts& facts)
+        : m_standard(standard), m_name(facts.name), m_role(facts.role),
           m_description(facts.description) {}
     ~AccessibleOverride() { m_standard->Release(); }
     AccessibleOverride(const AccessibleOverride&) = delete;
@@ -109,14 +109,6 @@ public:
         role->lVal = m_role;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        const HRESULT result = m_standard->get_accState(child, state);
-        if (SUCCEEDED(result) && IsSelf(child) && state && state->vt == VT_I4 &&
-            !::IsWindowEnabled(m_window))
-            state->lVal |= STATE_SYSTEM_UNAVAILABLE;
-        return result;
-    }
-
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
         return m_standard->get_accParent(parent);
     }
@@ -125,6 +117,10 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
         return m_standard->get_accChild(child, object);
+    }
+    // Unavailable while disabled: the platform's object tells that itself.
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return m_standard->get_accState(child, state);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return m_standard->get_accValue(child, value);
@@ -186,7 +182,6 @@ private:
     }
 
     std::atomic<ULONG> m_references{1};
-    HWND m_window;
     IAccessible* m_standard;
     std::string m_name;
     long m_role;
@@ -207,7 +202,7 @@ bool AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, const Acc
                                       reinterpret_cast<void**>(&standard))) ||
         !standard)
         return false;
-    auto answer = std::make_unique<AccessibleOverride>(window, standard, facts);
+    auto answer = std::make_unique<AccessibleOverride>(standard, facts);
     // The client receives its own reference; ours ends here. Where the object
     // cannot be handed over, the platform's default answer stands.
     result = runtime.toResult(__uuidof(IAccessible), wParam, answer.get());
