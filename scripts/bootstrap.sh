@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev mingw-w64 g++-mingw-w64-i686-posix wine
           wine32:i386 xvfb x11-utils fonts-wine fonts-liberation2 fonts-ipafont-gothic googletest
-          libbenchmark-dev imagemagick python3 cppcheck)
+          libbenchmark-dev imagemagick python3 cppcheck osslsigncode openssl xorriso)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Draws the launcher's own artwork into src/res: the program icon and the header
 # picture of the database password dialog (418 x 59 pixels, 256 colours).
+# Both are stored compressed, as the system reads them: the picture run-length
+# encoded (its rows are mostly one colour), the icon's images as PNG.
 # Reproducible: the same ImageMagick gives the same bytes, so the results are
 # committed and this is run only when the artwork changes.
 set -euo pipefail
@@ -17,7 +19,7 @@ convert -size 418x59 gradient:'#10285a-#1d7f8c' \
         -fill '#e8e8f0' -draw 'circle 346,29 352,29' \
         "$tmp/header.png"
 convert "$tmp/header.png" -dither None -colors 256 -type Palette -define bmp:format=bmp3 \
-        -compress None BMP3:"$res/header.bmp"
+        -compress RLE BMP3:"$res/header.bmp"
 
 # Icon: a rounded blue tile with a gold disc, at 48, 32 and 16 pixels.
 convert -size 256x256 xc:none \
@@ -28,6 +30,20 @@ convert -size 256x256 xc:none \
         -fill '#ffffff' -draw 'polygon 108,96 108,160 164,128' \
         "$tmp/icon.png"
 for size in 48 32 16; do
-  convert "$tmp/icon.png" -filter Box -resize ${size}x${size} -strip "$tmp/icon-$size.png"
+  convert "$tmp/icon.png" -filter Box -resize ${size}x${size} -strip \
+          -define png:exclude-chunks=all -define png:compression-level=9 PNG32:"$tmp/icon-$size.png"
 done
-convert "$tmp/icon-48.png" "$tmp/icon-32.png" "$tmp/icon-16.png" -strip "$res/launcher.ico"
+# An icon file whose entries are the PNG files themselves.
+python3 - "$res/launcher.ico" "$tmp"/icon-{48,32,16}.png <<'ICON'
+import struct, sys
+images = [open(path, "rb").read() for path in sys.argv[2:]]
+with open(sys.argv[1], "wb") as ico:
+    ico.write(struct.pack("<HHH", 0, 1, len(images)))
+    offset = 6 + 16 * len(images)
+    for image in images:
+        width, height = struct.unpack(">II", image[16:24])
+        ico.write(struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(image), offset))
+        offset += len(image)
+    for image in images:
+        ico.write(image)
+ICON

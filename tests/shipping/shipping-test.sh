@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# What ships, tried as an author and a reviewer would:
+#   shipping-test.sh second-build|signing|medium|refused BUILD_DIR WORK_DIR
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+case_name=$1
+build=$2
+work=$3
+failures=0
+fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
+# expect STATUS TEXT COMMAND...: the command ends with STATUS and says TEXT.
+expect() {
+  local status=$1 text=$2 actual=0
+  shift 2
+  "$@" >"$work/out.log" 2>&1 || actual=$?
+  [ "$actual" -eq "$status" ] || fail "$* ended with $actual, not $status: $(tail -n 3 "$work/out.log")"
+  grep -q -F -- "$text" "$work/out.log" || fail "$* did not say \"$text\": $(tail -n 3 "$work/out.log")"
+}
+windows_path() { echo "Z:${1//\//\\}"; }
+wine() { "$root/scripts/wine-run.sh" "$build/wineprefix" "$@"; }
+# The sample folder ready to run.
+sample() { cp -r "$build/tests/e2e/e2e_files/demo" "$1" && cp "$build/src/launcher.exe" "$1/"; }
+# The extracted copy of a medium reaches its first form, started by the page renderer.
+reaches_first_form() { # FOLDER
+  wine "$build/tools/preview/preview.exe" "$(windows_path "$1")" EN "$(windows_path "$work/pages")" \
+    >/dev/null || fail "the launcher in $1 did not show its forms"
+  [ -f "$work/pages/main.bmp" ] || fail "no first form from $1"
+}
+chmod -R u+w "$work" 2>/dev/null || true
+rm -rf "$work" && mkdir -p "$work"
+export SETUPCHECK_BUILD_DIR=$build
+
+case $case_name in
+second-build)
+  other=$work/another/build-folder
+  cmake -S "$root" -B "$other" -G Ninja --toolchain "$root/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+  cmake --build "$other" --target launcher >/dev/null
+  cmp "$build/src/launcher.exe" "$other/src/launcher.exe" || fail "two builds of launcher.exe differ"
+  ;;
+signing)
+  # A throw-away self-signed certificate, its password only ever in files.
+  password=$(head -c 12 /dev/urandom | base64)
+  echo "$password" >"$work/password"
+  cp "$work/password" "$work/password-again" && echo wrong >"$work/wrong" # openssl reads a line a use
+  openssl req -x509 -newkey rsa:2048 -days 2 -subj "/CN=Throw-away test signer" \
+    -keyout "$work/key.pem" -out "$work/cert.pem" -passout "file:$work/password" 2>/dev/null
+  openssl pkcs12 -export -in "$work/cert.pem" -inkey "$work/key.pem" -out "$work/cert.p12" \
+    -passin "file:$work/password" -passout "file:$work/password-again"
+  release() { "$root/scripts/release.sh" --prebuilt "$build" --allow-dirty "$@"; }
+  expect 0 "(signed)" release --out "$work/signed" --sign-pkcs12 "$work/cert.p12" \
+    --sign-password-file "$work/password"
+  ! grep -q -F "$password" "$work/out.log" || fail "the password appeared in the output"
+  expect 0 "(unsigned)" release --out "$work/unsigned"
+  for refused in "$work/cert.p12 $work/wrong wrong password" "$work/none.p12 $work/password cannot read"; do
+    read -r pkcs12 password_file text <<<"$refused"
+    expect 1 "$text" release --out "$work/refused" --sign-pkcs12 "$pkcs12" --sign-password-file "$password_file"
+  done
+  [ ! -e "$work/refused" ] || fail "a refused signing left $(ls "$work/refused")"
+  for kind in signed unsigned; do
+    (cd "$work/$kind" && sha256sum -c --quiet SHA256SUMS) || fail "$kind: SHA256SUMS does not match"
+    python3 -m zipfile -e "$work/$kind"/*.zip "$work/$kind/x"
+  done
+  signed=$(echo "$work"/signed/x/*) unsigned=$(echo "$work"/unsigned/x/*)
+  # The signed programs still run: the checker on the sample, the launcher to its first form.
+  expect 0 "0 errors" wine "$(windows_path "$signed/setupcheck.exe")" "$(windows_path "$signed/sample")"
+  reaches_first_form "$signed/sample"
+  for program in launcher.exe setupcheck.exe sample/launcher.exe; do
+    osslsigncode verify -CAfile "$work/cert.pem" -in "$signed/$program" >/dev/null ||
+      fail "$program: the signature does not verify"
+    ! osslsigncode verify -in "$unsigned/$program" >/dev/null 2>&1 || fail "unsigned $program verifies"
+    osslsigncode remove-signature -in "$signed/$program" -out "$work/stripped.exe" >/dev/null
+    cmp -s "$work/stripped.exe" "$unsigned/$program" || fail "$program differs beyond its signature"
+    rm "$signed/$program" "$unsigned/$program" "$work/stripped.exe"
+  done
+  diff -r "$signed" "$unsigned" || fail "the archives differ beyond the signatures"
+  ;;
+medium)
+  sample "$work/sample"
+  before=$(cd "$work/sample" && find . -type f -exec sha256sum {} + | sort)
+  expect 0 "autorun.inf" "$root/scripts/make-medium.sh" "$work/sample" "$work/disc.iso" --label "SAMPLE 2.1"
+  listed=$(xorriso -indev "$work/disc.iso" -find / -type f 2>/dev/null | tr -d "'" | sort)
+  expected=$( (cd "$work/sample" && find . -type f | sed 's/^\.//'; echo /autorun.inf) | sort)
+  [ "$listed" = "$expected" ] || fail "the image lists $listed"
+  xorriso -indev "$work/disc.iso" -pvd_info 2>/dev/null | grep -q "Volume Id *: SAMPLE 2.1" || fail "label"
+  xorriso -osirrox on -indev "$work/disc.iso" -extract / "$work/disc" >/dev/null 2>&1
+  diff -r -x autorun.inf "$work/sample" "$work/disc" || fail "the image does not hold the folder"
+  printf '[autorun]\r\nopen=launcher.exe\r\nicon=launcher.exe,0\r\nlabel=SAMPLE 2.1\r\n' |
+    cmp - "$work/disc/autorun.inf" || fail "unexpected autorun.inf"
+  reaches_first_form "$work/disc"
+  expect 1 "pass --force" "$root/scripts/make-medium.sh" "$work/sample" "$work/disc.iso" --label DISC
+  expect 0 "opens launcher.exe" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb"
+  diff -r -x autorun.inf "$work/sample" "$work/usb" || fail "the USB copy does not hold the folder"
+  grep -q "label=Sample Product Setup" "$work/usb/autorun.inf" || fail "the USB copy's label"
+  [ "$before" = "$(cd "$work/sample" && find . -type f -exec sha256sum {} + | sort)" ] ||
+    fail "the folder was changed"
+  rm "$work/sample/background.png"
+  expect 1 "no medium written" "$root/scripts/make-medium.sh" "$work/sample" "$work/broken.iso" --label X
+  grep -q "error:" "$work/out.log" || fail "the checker's findings were not shown"
+  [ ! -e "$work/broken.iso" ] || fail "an image of a folder with an error"
+  ;;
+refused)
+  sample "$work/sample"
+  long=$(printf 'n%.0s' {1..104})
+  # OUT | --label | a file added to the folder | what make-medium says
+  while IFS='|' read -r out label added text; do
+    rm -rf "$work/case" && cp -r "$work/sample" "$work/case"
+    [ -z "$added" ] || echo x >"$work/case/$added"
+    expect 1 "$text" "$root/scripts/make-medium.sh" "$work/case" "$work/$out" --label "$label"
+    [ ! -e "$work/$out" ] || fail "$out was written for \"$label\" $added"
+  done <<EOF2
+disc.iso|A LABEL SEVENTEEN||at most 16
+disc.iso|Disc/Label||letters A-Z, digits
+disc.iso|||a disc needs a label
+disc.iso| DISC||begins or ends with a blank
+disc.iso|DISC|$long|at most 103
+usb|Label|docs/CON.txt|CON is the name of a device
+usb|Label|lpt1|LPT1 is the name of a device
+usb|Label|docs/a?b.txt|Windows file names cannot hold
+usb|Label|docs/trailing.|ends with a dot or a blank
+usb|Label|docs/trailing |ends with a dot or a blank
+usb|Label|docs/README.TXT|only in letter case
+usb|Label	tab||control character
+case/usb|Label||lies in
+EOF2
+  ;;
+*) exit 2 ;;
+esac
+chmod -R u+w "$work"
+[ $failures -eq 0 ] || exit 1
+echo "$case_name: passed"
