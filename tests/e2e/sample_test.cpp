@@ -21,8 +21,9 @@ class Sample : public LauncherTest, public ::testing::WithParamInterface<SampleL
 
 TEST_P(Sample, FirstFormShowsSevenButtonsInTheLanguageOfTheArgument) {
     char codePage[8] = {};
-    if (::GetEnvironmentVariableA("SYSTEM_CODE_PAGE", codePage, sizeof codePage))
+    if (::GetEnvironmentVariableA("SYSTEM_CODE_PAGE", codePage, sizeof codePage)) {
         ASSERT_EQ(::GetACP(), std::stoul(codePage)) << "the run was set up in another code page";
+    }
     CopySample();
     Start(GetParam().code);
     const WindowFacts form = WaitForWindow(program().id(), "Sample Product Setup", kWaitMs);
