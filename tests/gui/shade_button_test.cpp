@@ -66,8 +66,7 @@ struct ShadedDialog {
     void Run(std::function<void(ButtonTestDialog&)> script) {
         PutCursorAway();
         UiThreadRandom().Restart();
-        dialog.script = std::move(script);
-        dialog.DoModal();
+        dialog.RunScript(std::move(script));
         PutCursorAway();
     }
 };

@@ -5,6 +5,7 @@
 #include "framework/keyboard_cues.h"
 #include "picture_files.h"
 #include "res/resource.h"
+#include "scripted_run.h"
 #include "test_support.h"
 #include "test_surface.h"
 
@@ -20,19 +21,16 @@
 
 namespace {
 
-constexpr UINT kCheckWhileShown = WM_APP + 7;
 constexpr int kPictureWidth = 200;
 constexpr int kPictureHeight = 120;
 constexpr std::uint32_t kPictureColour = 0x204080;
 constexpr const char* kPictureName = "form_test_picture.bmp";
 
-// A form that runs given checks once it is shown, then ends as Escape would.
-class FormUnderTest : public CSubformDlg {
+// A form with access to its parts, run with a script (see scripted_run.h).
+class FormUnderTest : public ScriptedRun<FormUnderTest, CSubformDlg> {
 public:
     explicit FormUnderTest(const std::string& form = "main", const std::string& language = "EN")
-        : CSubformDlg(language, "1033", "English", form, nullptr) {}
-
-    std::function<void(FormUnderTest&)> whileShown;
+        : ScriptedRun(language, "1033", "English", form, nullptr) {}
 
     CShadeButtonST& Button(int slot) { return m_buttons[slot]; }
     const CFont& ButtonFont(int slot) const { return m_buttonFonts[slot]; }
@@ -40,22 +38,8 @@ public:
     int ButtonCount() const { return m_buttonCount; }
     HICON Icon() const { return m_hIcon; }
     void PaintVersionTextInto(HDC dc) { PaintVersionText(dc); }
-
-    BOOL OnInitDialog() override {
-        const BOOL focus = CSubformDlg::OnInitDialog();
-        ::PostMessageA(m_hWnd, kCheckWhileShown, 0, 0);
-        return focus;
-    }
-
-protected:
-    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        if (msg != kCheckWhileShown)
-            return CSubformDlg::OnMessage(msg, wParam, lParam, result);
-        if (whileShown)
-            whileShown(*this);
-        ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        return true;
-    }
+    // Ends the form as the Escape key would.
+    void PostEscape() { ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
 };
 
 // The application's [main] settings, a picture beside the test program and Setup.ini.
@@ -83,8 +67,7 @@ protected:
             preload.emplace("main", preloadLanguage, GetProgramFolder() + kPictureName);
             form.UsePreload(&*preload);
         }
-        form.whileShown = std::move(checks);
-        return form.DoModal();
+        return form.RunScript(std::move(checks));
     }
 
     CLauncherApp m_app;
@@ -114,9 +97,7 @@ std::string ButtonIdsPresent(HWND form) {
 
 TEST_F(FormTest, WindowIsThePictureCentredTitledAndLeftOutOfTheAppWindows) {
     FormUnderTest form;
-    bool checked = false;
     const INT_PTR result = Run(form, "[main]\nbuttonCount=0\n", [&](FormUnderTest& f) {
-        checked = true;
         RECT window{};
         ::GetWindowRect(f.m_hWnd, &window);
         EXPECT_EQ(window.right - window.left, kPictureWidth);
@@ -141,8 +122,8 @@ TEST_F(FormTest, WindowIsThePictureCentredTitledAndLeftOutOfTheAppWindows) {
         EXPECT_NE(f.GetStyle() & WS_POPUP, 0u);
         EXPECT_NE(f.GetStyle() & WS_VISIBLE, 0u);
         EXPECT_EQ(f.GetStyle() & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), 0u);
+        f.PostEscape();
     });
-    EXPECT_TRUE(checked);
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(form.m_hWnd, nullptr);
 }
@@ -305,13 +286,11 @@ TEST_F(FormTest, ButtonCountDecidesHowManyButtonsAreBuilt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FormUnderTest form;
-        bool checked = false;
         const INT_PTR result = Run(form, c.ini, [&](FormUnderTest& f) {
-            checked = true;
             EXPECT_EQ(f.ButtonCount(), c.built);
             EXPECT_EQ(ButtonIdsPresent(f.m_hWnd), c.ids);
+            f.PostEscape();
         });
-        EXPECT_TRUE(checked);
         EXPECT_EQ(result, IDCANCEL); // Escape ends a form with or without buttons
     }
 }
