@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs launcher.exe under Wine on generated hostile installation folders and
 # classifies every run: window shown, message then exit, exit by itself,
-# crash, hang. Fails when any run crashed or hung.
+# crash, hang. Fails when any run crashed or hung, or when a case of the
+# fixed set ended otherwise than its expected outcome.
 #
 #   hostile-media.sh [--cases fixed|N] [--seed S] [--batch B] [--start-ms MS]
 #                    [--launcher EXE] [--driver EXE] [--work DIR] [--prefix DIR]
@@ -63,9 +64,10 @@ echo "--- $cases cases (seed $seed) by outcome:"
 cut -f2 "$results" | sort | uniq -c
 echo "--- after a press:"
 grep -o 'press: [a-z ]*' "$results" | sort | uniq -c || true
-if grep -qP '\t(crash|hang|not-started)\t' "$results"; then
-  echo "--- crashes and hangs:"
-  grep -P '\t(crash|hang|not-started)\t' "$results"
+unexpected=$(awk -F'\t' '$2 ~ /^(crash|hang|not-started)$/ || ($3 != "-" && $2 != $3)' "$results")
+if [ -n "$unexpected" ]; then
+  echo "--- crashes, hangs and unexpected outcomes (case, outcome, expected, detail):"
+  echo "$unexpected"
   status=1
 fi
 [ "$(wc -l <"$results")" -eq "$cases" ] || { echo "only $(wc -l <"$results") of $cases cases ran"; status=1; }
