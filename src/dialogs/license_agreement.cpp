@@ -125,8 +125,10 @@ BOOL CLicenseAgreement::OnInitDialog() {
     m_richLicense.SetBackgroundColor(kLicenseBackground);
     // The text comes once the dialog is shown.
     ::PostMessageA(m_hWnd, kStreamLicenseMessage, 0, 0);
-    // Focus goes to the first tab stop that is enabled: the agreement box.
-    return TRUE;
+    // The agreement box takes the focus; the licence text before it in the
+    // tab order (it follows its heading, which names it) is one Shift+Tab away.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_checkAgree.GetSafeHwnd()), TRUE);
+    return FALSE;
 }
 
 bool CLicenseAgreement::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

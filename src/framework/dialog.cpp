@@ -2,7 +2,10 @@
 
 #include "framework/app.h"
 #include "framework/common_controls.h"
+#include "framework/keyboard_cues.h"
 #include "framework/message_box.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -15,8 +18,10 @@ public:
                                          ::GetCurrentThreadId());
     }
     ~MessageFilterHook() {
-        if (--s_depth == 0 && s_hook) {
-            ::UnhookWindowsHookEx(s_hook);
+        if (--s_depth == 0) {
+            ForgetLastInput();
+            if (s_hook)
+                ::UnhookWindowsHookEx(s_hook);
             s_hook = nullptr;
         }
     }
@@ -27,6 +32,7 @@ private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
         if (code == MSGF_DIALOGBOX && lParam) {
             MSG* msg = reinterpret_cast<MSG*>(lParam);
+            NoteInput(*msg);
             try {
                 for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
                     if (CWnd* wnd = CWnd::FromHandle(hwnd))
@@ -103,23 +109,37 @@ void CDialog::UpdateData(bool saveAndValidate) {
     DoDataExchange(&exchange);
 }
 
+namespace {
+
+// The start of a window of this size moved into [areaStart, areaEnd): its far
+// edge first, then its near edge, so one larger than the area starts at its start.
+int KeptInside(int start, int size, int areaStart, int areaEnd) {
+    return std::max(std::min(start, areaEnd - size), areaStart);
+}
+
+} // namespace
+
 void CDialog::CenterWindow(HWND alternate) {
     HWND centre = alternate ? alternate : ::GetWindow(m_hWnd, GW_OWNER);
+    if (centre && (!::IsWindowVisible(centre) || ::IsIconic(centre)))
+        centre = nullptr;
     RECT window{};
     ::GetWindowRect(m_hWnd, &window);
-    RECT area{};
-    if (centre && ::IsWindowVisible(centre) && !::IsIconic(centre)) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoA(::MonitorFromWindow(centre ? centre : m_hWnd, MONITOR_DEFAULTTOPRIMARY),
+                      &info);
+    const RECT& work = info.rcWork;
+    RECT area = work;
+    if (centre)
         ::GetWindowRect(centre, &area);
-    } else {
-        MONITORINFO info{};
-        info.cbSize = sizeof info;
-        ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &info);
-        area = info.rcWork;
-    }
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
-    int x = (area.left + area.right) / 2 - width / 2;
-    int y = (area.top + area.bottom) / 2 - height / 2;
+    // Centred, then kept inside the work area of its screen.
+    const int x =
+        KeptInside((area.left + area.right) / 2 - width / 2, width, work.left, work.right);
+    const int y =
+        KeptInside((area.top + area.bottom) / 2 - height / 2, height, work.top, work.bottom);
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -138,6 +158,35 @@ void CDialog::OnCancel() {
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
+
+bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_CHANGEUISTATE:
+        UpdateUiState(ChangedUiState(m_uiState, wParam));
+        result = 0;
+        return true;
+    case WM_QUERYUISTATE:
+        result = m_uiState;
+        return true;
+    default:
+        return CWnd::OnMessage(msg, wParam, lParam, result);
+    }
+}
+
+void CDialog::UpdateUiState(WORD state) {
+    const WORD hidden = state & ~m_uiState;
+    const WORD shown = m_uiState & ~state;
+    m_uiState = state;
+    for (const WPARAM update : {MAKEWPARAM(UIS_SET, hidden), MAKEWPARAM(UIS_CLEAR, shown)}) {
+        if (HIWORD(update))
+            ::EnumChildWindows(m_hWnd, &CDialog::SendUiStateUpdate, static_cast<LPARAM>(update));
+    }
+}
+
+BOOL CALLBACK CDialog::SendUiStateUpdate(HWND child, LPARAM update) {
+    ::SendMessageA(child, WM_UPDATEUISTATE, static_cast<WPARAM>(update), 0);
+    return TRUE;
+}
 
 bool CDialog::OnCommand(WPARAM wParam, LPARAM) {
     if (HIWORD(wParam) != BN_CLICKED)
@@ -175,6 +224,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     const CurrentMessageScope current(*self, MSG{hwnd, msg, wParam, lParam, 0, {0, 0}});
     try {
         if (msg == WM_INITDIALOG) {
+            self->m_uiState = InitialUiState();
             result = self->OnInitDialog();
             handled = true;
         } else {

@@ -97,7 +97,7 @@ TEST_F(ActionTest, FailuresAndMessagesAreToldInABoxAndTheFormStaysOpen) {
         EXPECT_EQ(shown.icon, cases[i].icon);
         EXPECT_TRUE(::IsWindowVisible(form.hwnd));
     }
-    EXPECT_TRUE(WaitForRecords(0).empty()) << "nothing was to be started";
+    EXPECT_EQ(WaitForRecords(1), "") << "nothing was to be started";
 }
 
 class OpenInLanguage : public ActionTest,
@@ -133,8 +133,7 @@ TEST_P(OpenInLanguage, ProgramsDocumentsAndWebAddressesOpenWithTheTokensFilledIn
     EXPECT_NE(addresses.find("https://example.com/" + langId + "/" + name + "\n"),
               std::string::npos)
         << addresses;
-    program().WaitUntilIdle(kWaitMs);
-    EXPECT_FALSE(::WaitForMessageBox(program().id(), 0).hwnd);
+    EXPECT_FALSE(::WaitForMessageBox(program().id(), kWaitMs).hwnd);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, OpenInLanguage,
@@ -190,7 +189,7 @@ TEST_F(ActionTest, NestedFormsStackUpToTheirBoundAndEndOneByOne) {
         ASSERT_NE(top.hwnd, nullptr) << count << " forms";
     }
     PressButton(Button(top, 2));
-    program().WaitUntilIdle(kWaitMs);
+    EXPECT_EQ(WaitForForms(id, 17).hwnd, nullptr);
     EXPECT_EQ(Forms(id).size(), 16u);
 
     // Escape and "exit" each end the top form only.

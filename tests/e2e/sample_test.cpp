@@ -3,7 +3,7 @@
 #include "launcher_fixture.h"
 
 #include <algorithm>
-#include <cctype>
+#include <string>
 
 namespace {
 
@@ -20,6 +20,10 @@ void PrintTo(const SampleLanguage& language, std::ostream* out) {
 class Sample : public LauncherTest, public ::testing::WithParamInterface<SampleLanguage> {};
 
 TEST_P(Sample, FirstFormShowsSevenButtonsInTheLanguageOfTheArgument) {
+    char codePage[8] = {};
+    if (::GetEnvironmentVariableA("SYSTEM_CODE_PAGE", codePage, sizeof codePage)) {
+        ASSERT_EQ(::GetACP(), std::stoul(codePage)) << "the run was set up in another code page";
+    }
     CopySample();
     Start(GetParam().code);
     const WindowFacts form = WaitForWindow(program().id(), "Sample Product Setup", kWaitMs);
@@ -60,12 +64,18 @@ const SampleLanguage kSampleLanguages[] = {
     {"JA", "Sample Product \x82\xCC\x83\x43\x83\x93\x83X\x83g\x81[\x83\x8B", "\x8FI\x97\xB9"},
 };
 
-// Without an argument the launcher speaks the system's language, as the
-// system itself reports it; a language the sample lacks gives empty captions.
+// Without an argument the launcher speaks the system's language. Run once per
+// system locale, set up with SYSTEM_LOCALE="CODE,LCID" for the locale in LC_ALL:
+// the run first proves the system has that locale, then expects that code's
+// captions (none for a language the sample lacks).
 TEST_F(LauncherTest, SampleWithoutArgumentSpeaksTheSystemsLanguage) {
-    char iso[10] = {};
-    ::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SISO639LANGNAME, iso, sizeof iso);
-    const std::string code = {char(std::toupper(iso[0])), char(std::toupper(iso[1]))};
+    char locale[32] = {};
+    ::GetEnvironmentVariableA("SYSTEM_LOCALE", locale, sizeof locale);
+    const std::string setUp = locale;
+    ASSERT_EQ(setUp.find(','), 2u) << "SYSTEM_LOCALE=CODE,LCID, not \"" << setUp << "\"";
+    const std::string code = setUp.substr(0, 2);
+    ASSERT_EQ(::GetSystemDefaultLCID(), std::stoul(setUp.substr(3)))
+        << "the system locale is not the one the run was set up with";
     std::string first, last;
     for (const SampleLanguage& language : kSampleLanguages)
         if (code == language.code) {

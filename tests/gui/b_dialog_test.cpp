@@ -2,39 +2,29 @@
 #include "forms/b_dialog.h"
 #include "picture_files.h"
 #include "res/resource.h"
+#include "scripted_run.h"
 #include "test_surface.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
 // A base dialog on the form's template that lets a test look at its picture
-// and send it messages while it runs.
-class PictureDialog : public CBDialog {
+// and send it messages while it runs (see scripted_run.h).
+class PictureDialog : public ScriptedRun<PictureDialog, CBDialog> {
 public:
-    PictureDialog() : CBDialog(IDD_SUBFORM, nullptr) {}
+    PictureDialog() : ScriptedRun(IDD_SUBFORM, nullptr) {}
     const CImage& picture() const { return m_picture; }
-    std::function<void(PictureDialog&)> whileRunning;
-
-    BOOL OnInitDialog() override {
-        CBDialog::OnInitDialog();
-        if (whileRunning)
-            whileRunning(*this);
-        EndDialog(IDOK);
-        return TRUE;
-    }
 };
 
 // Runs the dialog modally and erases its background into the surface.
 LRESULT EraseInto(PictureDialog& dialog, const TestSurface& surface) {
     LRESULT result = -1;
-    dialog.whileRunning = [&](PictureDialog& d) {
+    dialog.RunScript([&](PictureDialog& d) {
         result = d.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.dc()));
-    };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    });
     return result;
 }
 

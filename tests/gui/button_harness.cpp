@@ -4,43 +4,13 @@
 
 #include <algorithm>
 
-namespace {
-constexpr UINT kRunScript = WM_APP + 40;
-constexpr UINT kEnd = WM_APP + 41;
-} // namespace
-
-ButtonTestDialog::ButtonTestDialog() : CDialog(IDD_TEST_DIALOG, nullptr) {}
-
-void ButtonTestDialog::EndSoon() {
-    ::PostMessageA(m_hWnd, kEnd, 0, 0);
-}
+ButtonTestDialog::ButtonTestDialog() : ScriptedRun(IDD_TEST_DIALOG, nullptr) {}
 
 BOOL ButtonTestDialog::OnInitDialog() {
-    CDialog::OnInitDialog();
+    const BOOL focus = ScriptedRun::OnInitDialog();
     if (onInit)
         onInit(*this);
-    ::PostMessageA(m_hWnd, kRunScript, 0, 0);
-    return TRUE;
-}
-
-bool ButtonTestDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (msg == kRunScript) {
-        // The dialog manager shows the dialog only once its queue is empty.
-        ::ShowWindow(m_hWnd, SW_SHOW);
-        ::UpdateWindow(m_hWnd);
-        if (script)
-            script(*this);
-        if (!stayAfterScript)
-            EndDialog(IDOK);
-        result = 0;
-        return true;
-    }
-    if (msg == kEnd) {
-        EndDialog(IDOK);
-        result = 0;
-        return true;
-    }
-    return CDialog::OnMessage(msg, wParam, lParam, result);
+    return focus;
 }
 
 bool ButtonTestDialog::OnCommand(WPARAM wParam, LPARAM lParam) {

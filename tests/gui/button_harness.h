@@ -2,6 +2,7 @@
 // surface of our own that a button paints into, and a crisp font.
 #pragma once
 
+#include "scripted_run.h"
 #include "test_support.h"
 #include "test_surface.h"
 
@@ -14,23 +15,16 @@
 #include <ostream>
 #include <vector>
 
-// The framework's test dialog; the script runs once it is shown, inside its
-// modal loop, and the dialog ends when the script returns (unless the script
-// asks to stay for posted messages, which then end it with EndSoon).
-class ButtonTestDialog : public CDialog {
+// The framework's test dialog, run with a script (see scripted_run.h).
+class ButtonTestDialog : public ScriptedRun<ButtonTestDialog, CDialog> {
 public:
     ButtonTestDialog();
     std::function<void(ButtonTestDialog&)> onInit; // create controls here
-    std::function<void(ButtonTestDialog&)> script; // then test them here
     std::function<bool(WPARAM, LPARAM)> onCommand; // commands of the controls
-    bool stayAfterScript = false;
-    // Ends the dialog once the messages posted before this call are handled.
-    void EndSoon();
 
     BOOL OnInitDialog() override;
 
 protected:
-    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 };
 

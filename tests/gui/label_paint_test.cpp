@@ -183,7 +183,9 @@ TEST(LabelPaint, CentreImageStyleCentresOneLineBothWaysAndBrokenTextAcrossOnly) 
     auto ink = [&](BoundLabel& bound) {
         bound.label.SetBackgroundColor(kWhite).SetTextColor(kBlack);
         canvas.PaintFrom(bound.host.control());
-        return canvas.BoundsOf(kBlack);
+        const PixelBox box = canvas.BoundsOf(kBlack);
+        EXPECT_FALSE(box.empty()) << "nothing drawn: positions would compare empty boxes";
+        return box;
     };
 
     const PixelBox topLeft = ink(plain);

@@ -3,6 +3,7 @@
 #include "dialogs/license_agreement.h"
 #include "framework/app.h"
 #include "res/resource.h"
+#include "scripted_run.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr UINT kShown = WM_APP + 11;
-constexpr INT_PTR kStillOpen = 98;
 constexpr const char* kRoot = "license_test_eula";
 // [EN] comes last, so that each run can add its own IDS_EULA.
 constexpr const char* kTexts = "[FR]\nIDS_LICENSECAPTION=Licence FR\nIDS_OK=Continuer\n"
@@ -22,29 +21,9 @@ constexpr const char* kTexts = "[FR]\nIDS_LICENSECAPTION=Licence FR\nIDS_OK=Cont
                                "IDS_OK=Continue\nIDS_CANCEL=Exit\nIDS_AGREEMENT=I agree\n"
                                "IDS_LICENSEHEADER=Please read\n";
 
-// Runs the checks once shown; whatever they posted runs next. When the queue is
-// empty and the dialog still open, it ends with kStillOpen.
-class LicenseUnderTest : public CLicenseAgreement {
+class LicenseUnderTest : public ScriptedRun<LicenseUnderTest, CLicenseAgreement> {
 public:
-    LicenseUnderTest(const char* language, std::function<void(HWND)> shown)
-        : CLicenseAgreement(language, nullptr), m_shown(std::move(shown)) {}
-    BOOL OnInitDialog() override {
-        const BOOL focus = CLicenseAgreement::OnInitDialog();
-        ::PostMessageA(m_hWnd, kShown, 0, 0);
-        return focus;
-    }
-    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        if (msg == kShown) {
-            m_shown(m_hWnd);
-            ::SetTimer(m_hWnd, 1, 100, nullptr); // comes once the queue is empty
-        } else if (msg == WM_TIMER) {
-            EndDialog(kStillOpen);
-        } else {
-            return CLicenseAgreement::OnMessage(msg, wParam, lParam, result);
-        }
-        return true;
-    }
-    std::function<void(HWND)> m_shown;
+    explicit LicenseUnderTest(const char* language) : ScriptedRun(language, nullptr) {}
 };
 
 std::string Text(HWND window) {
@@ -78,7 +57,8 @@ protected:
     static INT_PTR Run(std::function<void(HWND)> shown, const char* language = "EN",
                        const std::string& eula = "License.rtf") {
         ScopedSetupIni setup(kTexts + ("IDS_EULA=" + eula + "\n"));
-        return LicenseUnderTest(language, std::move(shown)).DoModal();
+        return LicenseUnderTest(language).RunScript(
+            [&shown](LicenseUnderTest& dialog) { shown(dialog.m_hWnd); });
     }
     CLauncherApp m_app;
 };
@@ -101,6 +81,8 @@ TEST_F(LicenseTest, TextsComeFromTheLanguageSection) {
 TEST_F(LicenseTest, ContinueFollowsTheBoxByClickAndBySpaceBar) {
     Run([](HWND d) {
         EXPECT_EQ(::GetFocus(), ::GetDlgItem(d, IDC_AGREE_CHECK));
+        // The licence text, one Shift+Tab back, is in the tab order too.
+        EXPECT_EQ(::GetNextDlgTabItem(d, ::GetFocus(), TRUE), ::GetDlgItem(d, IDC_LICENSE_TEXT));
         std::string seen;
         for (int press = 0; press < 5; ++press) {
             seen += ::IsWindowEnabled(::GetDlgItem(d, IDOK)) ? '1' : '0';
@@ -214,7 +196,10 @@ TEST_F(LicenseTest, OpeningRegistersTheSystemsRichEditAndWithoutItTheDialogFails
     EXPECT_EQ(_stricmp(loaded, (std::string(system) + "\\riched20.dll").c_str()), 0) << loaded;
     // Unregistered for one run, then registered again as it was.
     ASSERT_TRUE(::UnregisterClassA("RichEdit20A", richEdit.hInstance));
-    EXPECT_EQ(Run([](HWND) {}), -1);
+    {
+        ScopedSetupIni setup(kTexts);
+        EXPECT_EQ(CLicenseAgreement("EN", nullptr).DoModal(), -1); // not opened, so unscripted
+    }
     EXPECT_NE(::RegisterClassExA(&richEdit), 0);
 }
 

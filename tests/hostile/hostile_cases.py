@@ -7,7 +7,10 @@ Case 0 ... of the fixed set first (every kind of hostile medium once), then
 random mixtures of the same hostile values on a working folder. Each folder
 gets a hard link to launcher.exe; large files are written once into
 OUT_DIR/pool and linked. OUT_DIR/cases.txt lists, one line per case, the
-folder as Wine names it, the button to press and how many times."""
+folder as Wine names it (UTF-8), the button to press, how many times, and the
+outcome expected of a fixed case ("window": the form shows and stays, whatever
+the presses show on the way; "message-exit": the picture failure, then the
+end) or "-" for a random one (anything but a crash or hang)."""
 import os
 import random
 import sys
@@ -82,7 +85,18 @@ PICTURES = {
     "animated-gif": lambda: pic.gif(120, 80, frames=20),
     "not-a-picture": "binary-1mb",
     "zero-size-png": lambda: pic.png(0, 0),
+    # Larger than the 1024 x 768 screen: the window starts at its corner.
+    "larger-than-screen": lambda: pic.bmp(1200, 900),
+    "wider-than-screen": lambda: pic.png(3000, 300),
+    "taller-than-screen": lambda: pic.png(300, 2000),
 }
+# Folder names the Western code page cannot spell (Wine gives each a short
+# name; it cannot be told to give none), and one it can.
+FOLDER_NAMES = ["Установка", "Łódź", "日本語", "Ελληνικά", "été"]
+# The pictures the decoder refuses: the launcher tells so and ends.
+UNREADABLE_PICTURES = {"truncated-png", "truncated-bmp", "truncated-gif", "lying-bmp",
+                       "lying-bmp-huge", "lying-bmp-negative", "lying-png", "empty", "huge",
+                       "not-a-picture", "zero-size-png"}
 LICENCES = {"huge": "rtf-10mb", "nested": "rtf-nested", "pictures": "rtf-pictures",
             "objects": "rtf-objects", "bin": "rtf-bin", "binary": "binary-1mb",
             "plain-text": lambda: b"Not RTF at all.\r\n" * 1000, "folder": DIR,
@@ -114,6 +128,12 @@ class Case:
         self.encoding = "ansi"
         self.raw_ini = None
         self.press = (0, 0)
+        self.expect = "window"
+
+    def fails_to_start(self):
+        """Without a picture to show, the launcher shows its failure and ends."""
+        self.expect = "message-exit"
+        return self
 
     def set(self, section, key, value):
         self.sections.setdefault(section, {})[key] = value
@@ -149,17 +169,18 @@ def fixed_cases():
     missing = Case("ini-missing")
     missing.raw_ini = None
     missing.files["Setup.ini"] = None
-    add(missing)
+    add(missing.fails_to_start())
     for name, raw in (("ini-empty", b""), ("ini-binary", random.Random(1).randbytes(65536)),
                       ("ini-nul-bytes", b"[main]\r\nimageFile=bg.bmp\0\0\0\r\n[EN\0]\r\n"),
                       ("ini-cr-only", b"[main]\rimageFile=bg.bmp\rbuttonCount=3\r"),
                       ("ini-one-line-3mb", b"[main]imageFile=" + b"x" * (3 << 20))):
         case = Case(name)
         case.raw_ini = raw
-        add(case)
+        # Lines that still name the picture (through NULs, or ended by CR alone) show the form.
+        add(case if name in ("ini-nul-bytes", "ini-cr-only") else case.fails_to_start())
     folder = Case("ini-is-a-folder")
     folder.files["Setup.ini"] = DIR
-    add(folder)
+    add(folder.fails_to_start())
     many = Case("ini-30000-sections")
     for n in range(30000):
         many.sections["s%d" % n] = {"k": "v" * 40}
@@ -207,13 +228,14 @@ def fixed_cases():
         case.set("main", "versionNumber", directive).set("main", "productName", directive)
         add(case)
     for i, name in enumerate(PICTURE_NAMES):
+        # Devices, wildcards, streams, folders, other files: none is the picture.
         case = Case("picture-name-%d" % i).set("main", "imageFile", name)
         case.files["pics"] = DIR
-        add(case)
+        add(case.fails_to_start())
     for kind, maker in PICTURES.items():
         case = Case("picture-" + kind).set("main", "imageFile", "picture.img")
         case.files["picture.img"] = maker
-        add(case)
+        add(case.fails_to_start() if kind in UNREADABLE_PICTURES else case)
     for kind, maker in LICENCES.items():
         case = with_button("licence-" + kind, "clickThru", "missing.exe")
         case.files["eula/EN/eula.rtf"] = maker
@@ -229,6 +251,10 @@ def fixed_cases():
     pair.set("other", "buttonCount", "1")
     pair.sections["other.button1"] = dict(pair.sections["main.button1"], url="main")
     add(pair)
+    for name in FOLDER_NAMES:
+        folder = Case("folder-" + name)
+        folder.press = (2, 1)  # its message: Setup.ini was read
+        add(folder)
     return cases
 
 
@@ -252,6 +278,7 @@ def mutations(rng):
         lambda c: set_picture(c, rng.choice(list(PICTURES))),
         lambda c: c.files.__setitem__("eula/EN/eula.rtf", LICENCES[rng.choice(list(LICENCES))]),
         lambda c: c.set(section, "url", rng.choice(["main", section.split(".")[0], "EN", ""])),
+        lambda c: setattr(c, "name", c.name + "-" + rng.choice(FOLDER_NAMES)),
     ]
     return rng.choice(choices)
 
@@ -268,6 +295,7 @@ def mixed_case(index, seed):
         mutations(rng)(case)
     if rng.random() < 0.5:
         case.press = (rng.randint(1, 3), rng.choice([1, 1, 2, 17]))
+    case.expect = "-"
     return case
 
 
@@ -312,8 +340,8 @@ def main():
         folder = os.path.join(out, "%04d-%s" % (index, case.name[:60]))
         write_case(case, folder, pool, launcher)
         windows = "Z:" + os.path.abspath(folder).replace("/", "\\")
-        lines.append("%s %d %d\n" % (windows, case.press[0], case.press[1]))
-    with open(os.path.join(out, "cases.txt"), "w") as listing:
+        lines.append("%s %d %d %s\n" % (windows, case.press[0], case.press[1], case.expect))
+    with open(os.path.join(out, "cases.txt"), "w", encoding="utf-8") as listing:
         listing.writelines(lines)
 
 
