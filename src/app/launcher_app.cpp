@@ -6,6 +6,7 @@
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
+#include "framework/screen_scale.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -65,6 +66,7 @@ void CLauncherApp::ReadSettings() {
     m_eulaRoot = ReadIniValue("main", "eulaRoot");
     m_versionX = ReadIniInt("main", "versionX", 0);
     m_versionY = ReadIniInt("main", "versionY", 0);
+    m_dpiScaling = ReadIniInt("main", "dpiScaling", 1) != 0;
 }
 
 void CLauncherApp::TakeLanguageArgument(const std::string& firstArgument) {
@@ -85,6 +87,9 @@ BOOL CLauncherApp::InitInstance() {
     if (ReportUnspellableProgramFolder())
         return FALSE;
     ReadSettings();
+    // Declared here, not in the manifest, so that Setup.ini can leave it out.
+    if (m_dpiScaling)
+        DeclareScaleAware();
     TakeLanguageArgument(FirstCommandLineArgument());
     ResolveLanguage();
 

@@ -13,6 +13,9 @@ struct LauncherSettings {
     std::string m_eulaRoot;
     int m_versionX = 0;
     int m_versionY = 0;
+    // [main] dpiScaling: forms and dialogs drawn at the display's scale (the
+    // default); 0 leaves stretching them to the system.
+    bool m_dpiScaling = true;
 };
 
 // The settings of the run: the ones made current last, or empty ones.

@@ -11,7 +11,9 @@
 #include "dialogs/password_rules.h"
 #include "forms/subform_dlg.h"
 #include "framework/message_box.h"
+#include "framework/display_scale.h"
 #include "framework/file.h"
+#include "framework/screen_scale.h"
 #include "res/resource.h"
 
 #include <utility>
@@ -118,8 +120,38 @@ BOOL CPasswordDlg::OnInitDialog() {
         .SetFontSize(kPromptPoints)
         .SetFontBold(false);
     LoadTexts();
+    ScaleHeaderPicture();
     CenterWindow();
     return TRUE;
+}
+
+void CPasswordDlg::ScaleHeaderPicture() {
+    const int dpi = ScreenFit().dpi;
+    const HWND header = ::GetDlgItem(m_hWnd, IDC_HEADER_PICTURE);
+    const auto picture =
+        reinterpret_cast<HBITMAP>(::SendMessageA(header, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP size{};
+    if (dpi == kBaseDpi || !picture || !::GetObjectA(picture, sizeof size, &size))
+        return;
+    const int width = ScaledLength(size.bmWidth, dpi);
+    const int height = ScaledLength(size.bmHeight, dpi);
+    WindowDC screen(nullptr);
+    m_scaledHeader.reset(::CreateCompatibleBitmap(screen.get(), width, height));
+    MemoryDC source(screen.get());
+    MemoryDC target(screen.get());
+    if (!m_scaledHeader || !source || !target)
+        return;
+    {
+        SelectScope from(source.get(), picture);
+        SelectScope to(target.get(), m_scaledHeader.get());
+        ::SetStretchBltMode(target.get(), HALFTONE);
+        ::SetBrushOrgEx(target.get(), 0, 0, nullptr);
+        ::StretchBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, size.bmWidth,
+                     size.bmHeight, SRCCOPY);
+    }
+    // The resource's picture stays the control's to release.
+    ::SendMessageA(header, STM_SETIMAGE, IMAGE_BITMAP,
+                   reinterpret_cast<LPARAM>(m_scaledHeader.get()));
 }
 
 void CPasswordDlg::LoadTexts() {

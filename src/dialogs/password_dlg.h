@@ -64,6 +64,10 @@ private:
     void ShowInstallerFailure() const;
     // Overwrites the password in the fields and the members.
     void WipePassword();
+    // Draws the header picture at the display's scale, as the dialog manager
+    // scales the dialog; nothing at 96 DPI.
+    void ScaleHeaderPicture();
 
-    bool m_running = false; // Install was pressed: the dialog takes no more commands
+    UniqueBitmap m_scaledHeader; // outlives the dialog's window, which shows it
+    bool m_running = false;      // Install was pressed: the dialog takes no more commands
 };

@@ -1,5 +1,7 @@
 #include "forms/b_dialog.h"
 
+#include "framework/screen_scale.h"
+
 CBDialog::CBDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
 
 // The picture is released by its own destructor, before the dialog's.
@@ -7,7 +9,7 @@ CBDialog::~CBDialog() = default;
 
 int CBDialog::LoadPicture(const std::string& path) {
     CImage decoded;
-    const HRESULT result = decoded.Load(path);
+    const HRESULT result = decoded.Load(path, ScreenFit());
     return AdoptPicture(decoded, result);
 }
 

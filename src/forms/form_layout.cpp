@@ -1,5 +1,7 @@
 #include "forms/form_layout.h"
 
+#include "framework/display_scale.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -27,6 +29,13 @@ PixelRect ButtonRectangle(int x, int y, int width, int height) {
     return {x, y, Saturated(std::int64_t{x} + width), Saturated(std::int64_t{y} + height)};
 }
 
-PixelRect VersionTextRectangle(int versionX, int versionY, int clientWidth, int clientHeight) {
-    return {versionX, versionY, Saturated(std::int64_t{clientWidth} - 40), clientHeight};
+PixelRect VersionTextRectangle(int versionX, int versionY, int clientWidth, int clientHeight,
+                               int dpi) {
+    return {ScaledLength(versionX, dpi), ScaledLength(versionY, dpi),
+            Saturated(std::int64_t{clientWidth} - ScaledLength(40, dpi)), clientHeight};
+}
+
+PixelRect ScaledRect(const PixelRect& rect, int dpi) {
+    return {ScaledLength(rect.left, dpi), ScaledLength(rect.top, dpi),
+            ScaledLength(rect.right, dpi), ScaledLength(rect.bottom, dpi)};
 }

@@ -35,5 +35,10 @@ std::string ButtonSectionName(const std::string& formName, int number);
 PixelRect ButtonRectangle(int x, int y, int width, int height);
 
 // From (versionX, versionY) to 40 pixels short of the right edge and down to
-// the bottom; empty (right <= left) when versionX lies beyond that.
-PixelRect VersionTextRectangle(int versionX, int versionY, int clientWidth, int clientHeight);
+// the bottom; empty (right <= left) when versionX lies beyond that. At another
+// `dpi` the place and the margin are scaled; the client size is the window's.
+PixelRect VersionTextRectangle(int versionX, int versionY, int clientWidth, int clientHeight,
+                               int dpi = 96);
+
+// Each edge of a rectangle given at 96 DPI, at `dpi`.
+PixelRect ScaledRect(const PixelRect& rect, int dpi);

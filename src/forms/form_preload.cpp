@@ -1,5 +1,7 @@
 #include "forms/form_preload.h"
 
+#include "framework/screen_scale.h"
+
 #include <utility>
 
 CFormPreload::CFormPreload(std::string formName, std::string language, std::string picturePath)
@@ -14,7 +16,7 @@ void CFormPreload::ReadButtons(void* self) {
 
 void CFormPreload::DecodePicture(void* self) {
     auto& preload = *static_cast<CFormPreload*>(self);
-    preload.m_pictureResult = preload.m_picture.Load(preload.m_picturePath);
+    preload.m_pictureResult = preload.m_picture.Load(preload.m_picturePath, ScreenFit());
     preload.m_picture.ComposeOverBlack();
 }
 

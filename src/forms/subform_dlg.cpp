@@ -6,9 +6,12 @@
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "framework/accessible_object.h"
+#include "framework/display_scale.h"
 #include "framework/keyboard_cues.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
+
+#include <climits>
 
 namespace {
 
@@ -60,8 +63,7 @@ BOOL CSubformDlg::OnInitDialog() {
     ModifyStyleEx(WS_EX_APPWINDOW, 0);
 
     const LauncherSettings& settings = RunSettings();
-    // Fonts and buttons first: a preload reads the picture meanwhile.
-    CreateVersionFont();
+    // Buttons first: a preload reads the picture meanwhile.
     CreateButtons();
     const int failed = LoadFormPicture();
     m_preload = nullptr; // all taken
@@ -71,6 +73,11 @@ BOOL CSubformDlg::OnInitDialog() {
         // launcher has nothing to show.
         ::ExitProcess(0);
     }
+    // The picture tells the scale it was drawn at, fitted to the work area.
+    const int dpi = Picture().GetDpi();
+    CreateVersionFont(dpi);
+    if (dpi != kBaseDpi)
+        ScaleButtons(dpi);
     ShadeButtons();
     ::MoveWindow(m_hWnd, 0, 0, GetPictureWidth(), GetPictureHeight(), TRUE);
     // Fully transparent pixels of the picture are see-through; the window owns the region.
@@ -98,9 +105,9 @@ int CSubformDlg::LoadFormPicture() {
     return LoadPicture(PicturePath());
 }
 
-void CSubformDlg::CreateVersionFont() {
+void CSubformDlg::CreateVersionFont(int dpi) {
     LOGFONTA description{};
-    description.lfHeight = kVersionFontHeight;
+    description.lfHeight = ScaledLength(kVersionFontHeight, dpi);
     description.lfWeight = FW_NORMAL;
     description.lfOutPrecision = OUT_TT_ONLY_PRECIS;
     description.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
@@ -130,6 +137,7 @@ void CSubformDlg::CreateButtons() {
         font.CreateFontIndirect(description);
 
         const PixelRect& bounds = settings.bounds;
+        m_buttonBounds[number - 1] = bounds;
         const RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
         if (!button.Create(settings.caption.c_str(), kButtonStyle, rect, this,
                            ButtonCommandId(number)))
@@ -138,6 +146,28 @@ void CSubformDlg::CreateButtons() {
         button.SetUrl(settings.url);
         button.SetArgs(settings.args);
         button.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    }
+}
+
+void CSubformDlg::ScaleButtons(int dpi) {
+    const auto span = [](int from, int to) {
+        const long long length = static_cast<long long>(to) - from;
+        return static_cast<int>(length < INT_MIN ? INT_MIN : length > INT_MAX ? INT_MAX : length);
+    };
+    for (int i = 0; i < m_buttonCount; ++i) {
+        const HWND button = m_buttons[i].GetSafeHwnd();
+        LOGFONTA description{};
+        if (!button || !m_buttonFonts[i].GetLogFont(&description))
+            continue;
+        const PixelRect r = ScaledRect(m_buttonBounds[i], dpi);
+        ::MoveWindow(button, r.left, r.top, span(r.left, r.right), span(r.top, r.bottom), FALSE);
+        description.lfHeight = ScaledLength(kButtonFontHeight, dpi);
+        // The button takes the new font before the old one goes.
+        const HFONT scaled = ::CreateFontIndirectA(&description);
+        if (!scaled)
+            continue;
+        m_buttons[i].SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(scaled), FALSE);
+        m_buttonFonts[i].Attach(scaled);
     }
 }
 
@@ -201,8 +231,8 @@ void CSubformDlg::PaintVersionText(HDC dc) {
     const LauncherSettings& settings = RunSettings();
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
-    const PixelRect bounds =
-        VersionTextRectangle(settings.m_versionX, settings.m_versionY, client.right, client.bottom);
+    const PixelRect bounds = VersionTextRectangle(settings.m_versionX, settings.m_versionY,
+                                                  client.right, client.bottom, Picture().GetDpi());
     RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
     // White over the picture; in a high-contrast scheme the picture stays, so
     // the text takes the scheme's colours on a face of its own, as the

@@ -30,6 +30,8 @@ public:
     void CreateButtons();
     // Shades the built buttons, for as much of them as the picture shows.
     void ShadeButtons();
+    // Places the buttons and sizes their fonts for a picture drawn at `dpi`.
+    void ScaleButtons(int dpi);
 
 protected:
     // Called for the form's commands: a click on one of its shaded buttons
@@ -44,7 +46,8 @@ protected:
     void OnPaint();
     // Draws [main] versionNumber in white, transparent, into its rectangle.
     void PaintVersionText(HDC dc);
-    void CreateVersionFont();
+    // At the picture's scale.
+    void CreateVersionFont(int dpi);
     // The preload given, when it holds this form's reads; else null.
     CFormPreload* ServingPreload() const;
     // The shared picture, else the one from the preload that serves the form,
@@ -68,7 +71,8 @@ protected:
     std::string m_langId;
     std::string m_formName;
     CFont m_buttonFonts[kButtonSlots];
-    int m_buttonCount = 0; // buttons built, never more than the slots
+    PixelRect m_buttonBounds[kButtonSlots]{}; // as Setup.ini gives them, at 96 DPI
+    int m_buttonCount = 0;                    // buttons built, never more than the slots
     CShadeButtonST m_buttons[kButtonSlots];
 };
 

@@ -49,6 +49,13 @@ bool ResolveAll(HMODULE module, Functions& f) {
            Resolve(module, "GdipGetImageGraphicsContext", f.getImageGraphicsContext) &&
            Resolve(module, "GdipSetCompositingMode", f.setCompositingMode) &&
            Resolve(module, "GdipDrawImageRectI", f.drawImageRectI) &&
+           Resolve(module, "GdipCreateBitmapFromHBITMAP", f.createBitmapFromHBITMAP) &&
+           Resolve(module, "GdipSetInterpolationMode", f.setInterpolationMode) &&
+           Resolve(module, "GdipSetPixelOffsetMode", f.setPixelOffsetMode) &&
+           Resolve(module, "GdipCreateImageAttributes", f.createImageAttributes) &&
+           Resolve(module, "GdipSetImageAttributesWrapMode", f.setImageAttributesWrapMode) &&
+           Resolve(module, "GdipDisposeImageAttributes", f.disposeImageAttributes) &&
+           Resolve(module, "GdipDrawImageRectRectI", f.drawImageRectRectI) &&
            Resolve(module, "GdipDeleteGraphics", f.deleteGraphics) &&
            Resolve(module, "GdipDisposeImage", f.disposeImage);
 }

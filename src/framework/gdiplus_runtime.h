@@ -14,6 +14,7 @@ constexpr Status kOk = 0;
 
 struct GpImage; // a decoded picture, a bitmap and a graphics context are opaque
 struct GpGraphics;
+struct GpImageAttributes;
 using GpBitmap = GpImage;
 
 struct Rect {
@@ -41,6 +42,10 @@ struct ColorPalette {
 constexpr UINT kImageLockModeRead = 1;
 constexpr UINT kImageLockModeUserInputBuf = 4;
 constexpr int kCompositingModeSourceCopy = 1;
+constexpr int kInterpolationModeHighQualityBicubic = 7;
+constexpr int kPixelOffsetModeHalf = 4;
+constexpr int kWrapModeTileFlipXY = 3; // edges sampled from the picture, not from nothing
+constexpr int kUnitPixel = 2;
 
 // The flat functions the image class uses.
 struct Functions {
@@ -56,6 +61,14 @@ struct Functions {
     Status(WINAPI* getImageGraphicsContext)(GpImage*, GpGraphics**);
     Status(WINAPI* setCompositingMode)(GpGraphics*, int);
     Status(WINAPI* drawImageRectI)(GpGraphics*, GpImage*, INT, INT, INT, INT);
+    Status(WINAPI* createBitmapFromHBITMAP)(HBITMAP, HPALETTE, GpBitmap**);
+    Status(WINAPI* setInterpolationMode)(GpGraphics*, int);
+    Status(WINAPI* setPixelOffsetMode)(GpGraphics*, int);
+    Status(WINAPI* createImageAttributes)(GpImageAttributes**);
+    Status(WINAPI* setImageAttributesWrapMode)(GpImageAttributes*, int, UINT, BOOL);
+    Status(WINAPI* disposeImageAttributes)(GpImageAttributes*);
+    Status(WINAPI* drawImageRectRectI)(GpGraphics*, GpImage*, INT, INT, INT, INT, INT, INT, INT,
+                                       INT, int, const GpImageAttributes*, void*, void*);
     Status(WINAPI* deleteGraphics)(GpGraphics*);
     Status(WINAPI* disposeImage)(GpImage*);
 };

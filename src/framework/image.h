@@ -9,6 +9,13 @@
 
 #include <string>
 
+// Where a picture is shown: the display's dots per inch and its work area.
+struct DisplayFit {
+    int dpi = 96;
+    int workWidth = 0;
+    int workHeight = 0;
+};
+
 class CImage {
 public:
     CImage();
@@ -21,6 +28,12 @@ public:
     // truncated or undecodable file, decoder or bitmap unavailable). A picture
     // held before is released first.
     HRESULT Load(const std::string& path);
+    // The same, drawn for the display: the picture made for the nearest larger
+    // scale beside it ("NAME.scale-150.png", "NAME.scale-200.png") when there
+    // is one, else the file itself, scaled with high-quality interpolation to
+    // its base size times the scale that fits the work area. GetDpi tells the
+    // scale taken. At 96 DPI exactly Load(path).
+    HRESULT Load(const std::string& path, const DisplayFit& fit);
     // Holds a copy of a picture the decoder has made (the decoder keeps its own):
     // own depth and layout when GDI shows it directly, 32-bit ARGB when it has
     // alpha, 32-bit RGB otherwise.
@@ -46,6 +59,8 @@ public:
     int GetPitch() const { return m_pitch; }
     // True for pictures held as 32-bit ARGB (premultiplied) and blended when drawn.
     bool HasAlpha() const { return m_hasAlpha; }
+    // The dots per inch the picture is drawn for: 96 unless a fitted load scaled it.
+    int GetDpi() const { return m_dpi; }
     HBITMAP GetHandle() const { return m_bitmap.get(); }
 
     // Paints the whole picture with its top-left corner at (x, y), one picture
@@ -54,11 +69,15 @@ public:
     bool Draw(HDC dc, int x, int y) const;
 
 private:
+    // Holds the decoded picture drawn at width x height.
+    HRESULT CopyScaled(gdiplus::GpBitmap* decoded, int width, int height);
+
     UniqueBitmap m_bitmap;
     int m_width = 0;
     int m_height = 0;
     int m_bitsPerPixel = 0;
     int m_pitch = 0;
     bool m_hasAlpha = false;
+    int m_dpi = 96;
     UniqueRegion m_visibleRegion; // built once, when the picture is composed
 };

@@ -16,6 +16,7 @@ constexpr std::uint32_t kFormatAlpha = 0x00040000;
 constexpr std::uint32_t kFormat16bppRgb565 = 0x00021006;
 constexpr std::uint32_t kFormat32bppRgb = 0x00022009;
 constexpr std::uint32_t kFormat32bppArgb = 0x0026200A;
+constexpr std::uint32_t kFormat32bppPArgb = 0x000E200B;
 
 // Bits 8 to 15 of a pixel format: its bits per pixel.
 constexpr int FormatBitsPerPixel(std::uint32_t format) {
