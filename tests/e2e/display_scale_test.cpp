@@ -1,14 +1,15 @@
 // The launcher on displays of 96 to 192 DPI (the prefix's LogPixels, read by
 // each program as it starts): the form, its buttons, the version text and the
 // captions drawn at the scale, fitted to the work area.
+#include "action_fixture.h"
 #include "driver/user_input.h"
-#include "launcher_fixture.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr uint32_t kFace = 0x203040;
+constexpr uint32_t kFaceAt200 = 0x302010;
 
 // The prefix's display scale for the programs started while it lives.
 class PrefixDpi {
@@ -60,6 +61,8 @@ class DisplayScale : public LauncherTest, public ::testing::WithParamInterface<i
 
 TEST_P(DisplayScale, FormButtonsVersionTextAndCaptionsAreDrawnAtTheFittedScale) {
     WriteFile("face.bmp", PlainBmp(640, 400, kFace));
+    // Made for 200 %: the best picture for every scale above 100 %.
+    WriteFile("face.scale-200.bmp", PlainBmp(1280, 800, kFaceAt200));
     WriteSetupIni(MainSection("face.bmp", "buttonCount=1") +
                   "versionNumber=Version 1\nversionX=20\nversionY=360\n"
                   "[main.button1]\nlabel=IDS_GO\naction=exit\nfont=Tahoma\n"
@@ -86,6 +89,7 @@ TEST_P(DisplayScale, FormButtonsVersionTextAndCaptionsAreDrawnAtTheFittedScale) 
     // The white version text starts at its scaled place; the caption's ink
     // (dark on the shaded face) is as tall as at 96 DPI times the scale.
     const ScreenImage shot = CaptureForm(form);
+    EXPECT_EQ(shot.at(2, 2), GetParam() > 96 ? kFaceAt200 : kFace);
     const auto white = [](uint32_t p) { return RedOf(p) > 0xE0 && GreenOf(p) > 0xE0; };
     const auto version = InkRows(shot, {0, At(340, dpi), shot.width(), shot.height()}, white);
     EXPECT_GE(version.first, At(360, dpi));
@@ -111,5 +115,40 @@ TEST_P(DisplayScale, FormButtonsVersionTextAndCaptionsAreDrawnAtTheFittedScale) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Display, DisplayScale, ::testing::Values(96, 120, 144, 192));
+
+// The dialog manager lays the dialogs out at the scale: twice as wide at
+// 192 DPI as at 96, every control inside.
+TEST_F(ActionTest, DialogsAtTwiceTheScaleGrowWithItAndHoldTheirControls) {
+    WriteForms({{"clickThru", "prog.exe", ""}, {"sqlexpress", "prog.exe", ""}}, "",
+               "IDS_LICENSECAPTION=Licence agreement\nIDS_EULA=L.rtf\n");
+    ::CreateDirectoryA((folder() + "\\EN").c_str(), nullptr);
+    WriteFile("EN\\L.rtf", "{\\rtf1\\ansi Terms.}");
+    const char* titles[] = {"Licence agreement", "SQL Express"};
+    LONG widths[2][2] = {};
+    for (int run = 0; run < 2; ++run) {
+        const PrefixDpi display(run ? 192 : 96);
+        Start("EN");
+        const WindowFacts form = WaitForForm();
+        ASSERT_NE(form.hwnd, nullptr);
+        for (int b = 0; b < 2; ++b) {
+            PressButton(Button(form, b + 1));
+            const WindowFacts dialog = WaitForWindow(program().id(), titles[b], kWaitMs);
+            ASSERT_NE(dialog.hwnd, nullptr) << titles[b];
+            RECT client{};
+            ::GetClientRect(dialog.hwnd, &client);
+            widths[run][b] = client.right;
+            // The rule drawn edge to edge reaches 2 pixels past the client at every scale.
+            for (const ChildFacts& c : ChildrenOf(dialog.hwnd))
+                EXPECT_TRUE(c.rect.left >= 0 && c.rect.top >= 0 &&
+                            c.rect.right <= client.right + 2 && c.rect.bottom <= client.bottom)
+                    << titles[b] << ": control " << c.id << " outside at run " << run;
+            ::PostMessageA(dialog.hwnd, WM_COMMAND, IDCANCEL, 0);
+            for (int wait = 0; wait < 500 && ::IsWindow(dialog.hwnd); ++wait)
+                ::Sleep(20);
+        }
+    }
+    for (int b = 0; b < 2; ++b)
+        EXPECT_NEAR(double(widths[1][b]) / widths[0][b], 2.0, 0.2) << titles[b];
+}
 
 } // namespace
