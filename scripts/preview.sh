@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Renders every form of an installation folder in every language of its
 # Setup.ini, as the launcher itself draws them:
-#   scripts/preview.sh FOLDER [OUTDIR [LANG...]]
+#   scripts/preview.sh [--scale PERCENT] FOLDER [OUTDIR [LANG...]]
 # writes OUTDIR/LANG/FORM.png for each form it reaches from "main" through the
 # subform buttons, and OUTDIR/LANG.png, a labelled contact sheet of them.
 # OUTDIR defaults to run/preview; LANG... to every two-letter section.
+# --scale 150 draws the pages on a display of that scale (144 DPI), as the
+# launcher draws them there.
 #
 # The real launcher.exe runs under Wine on the build's virtual display, once
 # per language, beside the folder's files (linked, not copied), and each
@@ -16,8 +18,17 @@
 #   PREVIEW_SKIP_BUILD  set: use the programs already built there
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+scale=100
+if [ "${1:-}" = --scale ]; then
+  scale=${2:-}
+  shift 2 || true
+  if ! [[ $scale =~ ^[0-9]+$ ]] || [ "$scale" -lt 100 ] || [ "$scale" -gt 400 ]; then
+    echo "--scale takes a percentage from 100 to 400." >&2
+    exit 2
+  fi
+fi
 if [ $# -lt 1 ] || [ ! -f "$1/Setup.ini" ]; then
-  echo "usage: $0 FOLDER [OUTDIR [LANG...]]  (FOLDER holds Setup.ini)" >&2
+  echo "usage: $0 [--scale PERCENT] FOLDER [OUTDIR [LANG...]]  (FOLDER holds Setup.ini)" >&2
   exit 2
 fi
 folder=$(cd "$1" && pwd)
@@ -83,11 +94,18 @@ if [ -s "$prefix.display" ] && kill -0 "$(cut -d' ' -f2 "$prefix.display")" 2>/d
   wine_was_running=true
 fi
 work=$(mktemp -d)
+# The display's scale is the prefix's LogPixels, read by each program as it starts.
+set_dpi() {
+  "$root/scripts/wine-run.sh" "$prefix" reg "$1" 'HKCU\Control Panel\Desktop' /v LogPixels "${@:2}" /f \
+    >/dev/null 2>&1 || true
+}
 finish() {
+  [ "$scale" = 100 ] || set_dpi delete
   rm -rf "$work"
   $wine_was_running || "$root/scripts/wine-stop.sh" "$prefix"
 }
 trap finish EXIT
+[ "$scale" = 100 ] || set_dpi add /t REG_DWORD /d $((scale * 96 / 100))
 
 # The folder's files beside a launcher.exe of this build.
 cp -rs "$folder/." "$work/medium/"
