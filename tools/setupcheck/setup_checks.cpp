@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/setup_ini.h"
 #include "forms/form_layout.h"
+#include "framework/display_scale.h"
 #include "text_encoding.h"
 
 std::vector<Finding> CheckSetup(const Medium& medium, const std::string& setupIniBytes) {
@@ -31,6 +32,32 @@ namespace {
 // most users of such a machine see whole.
 constexpr PictureSize kCommonWorkArea{1366, 728};
 
+// Pictures for larger scales beside the base one have its size times the scale.
+void CheckScaledPictures(CheckContext& context, const std::string& picturePath,
+                         const std::string& imageFile, int imageLine) {
+    if (!context.picture)
+        return;
+    for (const int percent : {150, 200}) {
+        const std::string path = ScaledAssetName(picturePath, percent);
+        if (!context.medium.Exists(path))
+            continue;
+        const std::string name = ScaledAssetName(imageFile, percent);
+        const int width = ScaledLength(context.picture->width, percent * kBaseDpi / 100);
+        const int height = ScaledLength(context.picture->height, percent * kBaseDpi / 100);
+        const std::optional<PictureSize> size = context.medium.DecodePicture(path);
+        if (!size)
+            context.Report(Severity::kWarning, imageLine,
+                           "picture \"" + name + "\" cannot be decoded; the launcher scales \"" +
+                               imageFile + "\" instead");
+        else if (size->width != width || size->height != height)
+            context.Report(Severity::kWarning, imageLine,
+                           "picture \"" + name + "\" is " + std::to_string(size->width) + " x " +
+                               std::to_string(size->height) + "; for " + std::to_string(percent) +
+                               " % it should be " + std::to_string(width) + " x " +
+                               std::to_string(height));
+    }
+}
+
 } // namespace
 
 void CheckMainSettings(CheckContext& context) {
@@ -56,6 +83,8 @@ void CheckMainSettings(CheckContext& context) {
                            ": the window takes its size, and a common laptop's screen shows " +
                            std::to_string(kCommonWorkArea.width) + " x " +
                            std::to_string(kCommonWorkArea.height) + " of it");
+
+    CheckScaledPictures(context, picturePath, imageFile, imageLine);
 
     const std::string versionFont = context.Read("main", "versionFont");
     if (versionFont.size() >= kFaceNameBytes)
