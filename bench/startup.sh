@@ -5,7 +5,8 @@
 # of interleaved runs in one Wine session; the time of a full repaint of the
 # shown window and the working set after the first paint, for both; then the
 # stripped size of launcher.exe. Goals: ratio <= 1.5, size <= 300 KB.
-#   bench/startup.sh [RUNS]     (default 25; BENCH_BUILD_DIR: build folder)
+#   bench/startup.sh [RUNS]     (default 25; BENCH_BUILD_DIR: build folder;
+#                                BENCH_SCALE=150: on a display scaled to 150 %)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -20,7 +21,12 @@ rm -rf "$work" && mkdir -p "$work"
 cp -r demo/. "$work/"
 cp "$build/src/launcher.exe" "$build/bench/floor_window.exe" "$work/"
 prefix=$build/wineprefix
-trap '"$root/scripts/wine-stop.sh" "$prefix"' EXIT
+# The display's scale is the prefix's LogPixels; the floor window knows
+# nothing of it and stays at its size.
+scale=${BENCH_SCALE:-100}
+trap '[ "$scale" = 100 ] || "$root/scripts/wine-dpi.sh" "$prefix" 100; "$root/scripts/wine-stop.sh" "$prefix"' EXIT
+[ "$scale" = 100 ] || "$root/scripts/wine-dpi.sh" "$prefix" "$scale"
+echo "display scale: $scale %"
 
 cd "$work"
 "$root/scripts/wine-run.sh" "$prefix" "$build/bench/startup_probe.exe" "$runs" .

@@ -94,18 +94,13 @@ if [ -s "$prefix.display" ] && kill -0 "$(cut -d' ' -f2 "$prefix.display")" 2>/d
   wine_was_running=true
 fi
 work=$(mktemp -d)
-# The display's scale is the prefix's LogPixels, read by each program as it starts.
-set_dpi() {
-  "$root/scripts/wine-run.sh" "$prefix" reg "$1" 'HKCU\Control Panel\Desktop' /v LogPixels "${@:2}" /f \
-    >/dev/null 2>&1 || true
-}
 finish() {
-  [ "$scale" = 100 ] || set_dpi delete
+  [ "$scale" = 100 ] || "$root/scripts/wine-dpi.sh" "$prefix" 100
   rm -rf "$work"
   $wine_was_running || "$root/scripts/wine-stop.sh" "$prefix"
 }
 trap finish EXIT
-[ "$scale" = 100 ] || set_dpi add /t REG_DWORD /d $((scale * 96 / 100))
+[ "$scale" = 100 ] || "$root/scripts/wine-dpi.sh" "$prefix" "$scale"
 
 # The folder's files beside a launcher.exe of this build.
 cp -rs "$folder/." "$work/medium/"
