@@ -126,15 +126,20 @@ BOOL CPasswordDlg::OnInitDialog() {
 }
 
 void CPasswordDlg::ScaleHeaderPicture() {
-    const int dpi = ScreenFit().dpi;
     const HWND header = ::GetDlgItem(m_hWnd, IDC_HEADER_PICTURE);
     const auto picture =
         reinterpret_cast<HBITMAP>(::SendMessageA(header, STM_GETIMAGE, IMAGE_BITMAP, 0));
     BITMAP size{};
-    if (dpi == kBaseDpi || !picture || !::GetObjectA(picture, sizeof size, &size))
+    RECT dialog{}, frame{}, inside{};
+    if (ScreenFit().dpi == kBaseDpi || !picture || !::GetObjectA(picture, sizeof size, &size) ||
+        size.bmWidth <= 0 || !::GetClientRect(m_hWnd, &dialog) ||
+        !::GetWindowRect(header, &frame) || !::GetClientRect(header, &inside))
         return;
-    const int width = ScaledLength(size.bmWidth, dpi);
-    const int height = ScaledLength(size.bmHeight, dpi);
+    // As wide as the dialog, as at 96 DPI, whatever the dialog font's metrics.
+    const int edgeWidth = frame.right - frame.left - inside.right;
+    const int edgeHeight = frame.bottom - frame.top - inside.bottom;
+    const int width = dialog.right - edgeWidth;
+    const int height = ::MulDiv(size.bmHeight, width, size.bmWidth);
     WindowDC screen(nullptr);
     m_scaledHeader.reset(::CreateCompatibleBitmap(screen.get(), width, height));
     MemoryDC source(screen.get());
@@ -152,6 +157,8 @@ void CPasswordDlg::ScaleHeaderPicture() {
     // The resource's picture stays the control's to release.
     ::SendMessageA(header, STM_SETIMAGE, IMAGE_BITMAP,
                    reinterpret_cast<LPARAM>(m_scaledHeader.get()));
+    ::SetWindowPos(header, nullptr, 0, 0, width + edgeWidth, height + edgeHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CPasswordDlg::LoadTexts() {

@@ -64,8 +64,8 @@ private:
     void ShowInstallerFailure() const;
     // Overwrites the password in the fields and the members.
     void WipePassword();
-    // Draws the header picture at the display's scale, as the dialog manager
-    // scales the dialog; nothing at 96 DPI.
+    // Stretches the header picture across the dialog the dialog manager laid
+    // out at the display's scale; nothing at 96 DPI.
     void ScaleHeaderPicture();
 
     UniqueBitmap m_scaledHeader; // outlives the dialog's window, which shows it
