@@ -3,12 +3,21 @@
 #include "framework/display_scale.h"
 #include "framework/gdi.h"
 
+namespace {
+
+bool g_scaleAware = false;
+
+} // namespace
+
 void DeclareScaleAware() {
-    ::SetProcessDPIAware();
+    g_scaleAware = ::SetProcessDPIAware() != FALSE;
 }
 
 DisplayFit ScreenFit() {
     DisplayFit fit;
+    // Some systems (Wine) tell every program the display's DPI.
+    if (!g_scaleAware)
+        return fit;
     {
         WindowDC screen(nullptr);
         if (screen.get())

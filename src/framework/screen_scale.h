@@ -8,6 +8,7 @@
 // them. Call before the first window is made.
 void DeclareScaleAware();
 
-// The dots per inch windows are drawn at (96 for a program not aware of the
-// scale) and, above 96, the primary display's work area.
+// The dots per inch the program draws its forms at: 96 until it declared
+// itself aware of the scale, else the display's, with (above 96) the primary
+// display's work area.
 DisplayFit ScreenFit();

@@ -4,6 +4,7 @@
 #include "launcher_fixture.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -38,17 +39,21 @@ TEST_P(DisplayScale, FormsAndDialogsAreDrawnAtTheFittedScale) {
     // Made for 200 %: the best picture for every scale above 100 %.
     WriteFile("face.scale-200.bmp", PlainBmp(1280, 800, 0x302010));
     const std::string button = "label=IDS_GO\nfont=Tahoma\ny=200\nwidth=160\nheight=40\nx=";
-    WriteSetupIni(MainSection("face.bmp", "buttonCount=2") +
-                  "versionNumber=Version 1\nversionX=20\nversionY=360\n[main.button1]\n" + button +
-                  "100\naction=sqlexpress\n[main.button2]\n" + button +
-                  "300\naction=clickThru\n[EN]\nIDS_GO=HEH\nIDS_LICENSECAPTION=Licence\n");
-    const PrefixDpi display(GetParam());
+    // A negative display: 0 in dpiScaling, the form drawn as at 96 DPI (Wine
+    // does not stretch it), the dialogs as Wine lays out every program's.
+    const int asked = GetParam() < 0 ? 96 : GetParam();
+    WriteSetupIni(
+        MainSection("face.bmp", GetParam() < 0 ? "dpiScaling=0\nbuttonCount=2" : "buttonCount=2") +
+        "versionNumber=Version 1\nversionX=20\nversionY=360\n[main.button1]\n" + button +
+        "100\naction=sqlexpress\n[main.button2]\n" + button +
+        "300\naction=clickThru\n[EN]\nIDS_GO=HEH\nIDS_LICENSECAPTION=Licence\n");
+    const PrefixDpi display(std::abs(GetParam()));
     Start("EN");
     const WindowFacts form = WaitForForm();
     ASSERT_NE(form.hwnd, nullptr);
     RECT work{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int dpi = std::max(96, std::min({GetParam(), int(work.right - work.left) * 96 / 640,
+    const int dpi = std::max(96, std::min({asked, int(work.right - work.left) * 96 / 640,
                                            int(work.bottom - work.top) * 96 / 400}));
     EXPECT_EQ(form.screenRect.right - form.screenRect.left, At(640, dpi)) << "at " << dpi;
     EXPECT_EQ(form.screenRect.bottom - form.screenRect.top, At(400, dpi));
@@ -61,7 +66,7 @@ TEST_P(DisplayScale, FormsAndDialogsAreDrawnAtTheFittedScale) {
     // The white version text starts at its scaled place; the caption's ink
     // (Tahoma's capitals at 13 pixels stand 8 tall) grows with the scale.
     const ScreenImage shot = CaptureForm(form);
-    EXPECT_EQ(shot.at(2, 2), GetParam() > 96 ? 0x302010u : 0x203040u);
+    EXPECT_EQ(shot.at(2, 2), asked > 96 ? 0x302010u : 0x203040u);
     const auto version = InkRows(shot, {0, At(340, dpi), shot.width(), shot.height()},
                                  [](uint32_t p) { return RedOf(p) > 0xE0 && GreenOf(p) > 0xE0; });
     EXPECT_GE(version.first, At(360, dpi));
@@ -93,7 +98,8 @@ TEST_P(DisplayScale, FormsAndDialogsAreDrawnAtTheFittedScale) {
         ASSERT_NE(dialog.hwnd, nullptr) << d.title << " did not open";
         RECT client{};
         ::GetClientRect(dialog.hwnd, &client);
-        EXPECT_NEAR(client.right, d.units * 1.5 * GetParam() / 96, d.units * 0.15) << d.title;
+        EXPECT_NEAR(client.right, d.units * 1.5 * std::abs(GetParam()) / 96, d.units * 0.15)
+            << d.title;
         for (const ChildFacts& c : ChildrenOf(dialog.hwnd))
             EXPECT_TRUE(c.rect.left >= 0 && c.rect.top >= 0 && c.rect.right <= client.right + 2 &&
                         c.rect.bottom <= client.bottom)
@@ -104,6 +110,6 @@ TEST_P(DisplayScale, FormsAndDialogsAreDrawnAtTheFittedScale) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Display, DisplayScale, ::testing::Values(96, 120, 144, 192));
+INSTANTIATE_TEST_SUITE_P(Display, DisplayScale, ::testing::Values(96, 120, 144, 192, -144));
 
 } // namespace
