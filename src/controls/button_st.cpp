@@ -1,13 +1,18 @@
 #include "controls/button_st.h"
 
 #include "controls/caption_layout.h"
+#include "controls/spoken_caption.h"
+#include "framework/accessible_object.h"
 #include "framework/gdi.h"
+#include "framework/keyboard_cues.h"
 
 namespace {
 
 constexpr DWORD kButtonTypeMask = 0x1F;
 constexpr UINT kMeasureFlags = DT_WORDBREAK | DT_CENTER | DT_CALCRECT;
 constexpr UINT kDrawFlags = DT_WORDBREAK | DT_CENTER;
+// The focus cue's distance from the button's edges, inside the frame.
+constexpr int kFocusCueInset = 3;
 
 CaptionBox ToBox(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -174,6 +179,22 @@ bool CButtonST::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = Default();
         ResetColors(TRUE);
         return true;
+    case WM_GETOBJECT: {
+        // A push button named by its caption as shown, also where the
+        // platform would call an owner-drawn button something else.
+        AccessibleFacts facts;
+        facts.name = SpokenCaption(GetWindowText());
+        facts.role = ROLE_SYSTEM_PUSHBUTTON;
+        if (AnswerAccessibleObject(m_hWnd, wParam, lParam, facts, result))
+            return true;
+        return CButton::OnMessage(msg, wParam, lParam, result);
+    }
+    case WM_UPDATEUISTATE:
+        // The keyboard cues were shown or hidden: the focused button repaints.
+        result = Default();
+        if (::GetFocus() == m_hWnd)
+            Invalidate();
+        return true;
     default:
         return CButton::OnMessage(msg, wParam, lParam, result);
     }
@@ -242,7 +263,15 @@ void CButtonST::DrawItem(const DRAWITEMSTRUCT& item) {
     RECT captionRect = item.rcItem;
     if (!m_caption.empty())
         PaintCaption(dc, m_caption, item.rcItem, captionRect, m_pressed, m_disabled);
-    // No focus rectangle: the flat look has none.
+    if (m_focused && FocusCueShown(m_hWnd))
+        PaintFocusCue(dc, item.rcItem);
+}
+
+void CButtonST::PaintFocusCue(HDC dc, const RECT& rect) {
+    RECT cue = rect;
+    ::InflateRect(&cue, -kFocusCueInset, -kFocusCueInset);
+    if (cue.right > cue.left && cue.bottom > cue.top)
+        ::DrawFocusRect(dc, &cue);
 }
 
 void CButtonST::PaintBackground(HDC dc, const RECT& rect) {

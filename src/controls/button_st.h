@@ -52,6 +52,9 @@ protected:
     virtual void PaintBorder(HDC dc, const RECT& rect);
     virtual void PaintCaption(HDC dc, const std::string& text, const RECT& itemRect,
                               RECT& captionRect, BOOL pressed, BOOL disabled);
+    // The platform's focus rectangle inside the face, where keyboard users see
+    // it on any face; drawn last, while the keyboard cues are shown.
+    void PaintFocusCue(HDC dc, const RECT& rect);
 
     POINT m_pressShift{1, 1};
     BOOL m_hovering = FALSE;

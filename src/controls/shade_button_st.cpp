@@ -2,6 +2,7 @@
 
 #include "controls/crt_random.h"
 #include "controls/shade_palette.h"
+#include "framework/keyboard_cues.h"
 
 #include <algorithm>
 #include <climits>
@@ -76,8 +77,10 @@ void CShadeButtonST::ApplyShading(DWORD effect, BYTE granularity, BYTE highlight
 
 void CShadeButtonST::PaintBackground(HDC dc, const RECT& rect) {
     const bool pressed = m_pressed != 0;
-    if (!m_normalImage.HasBlock() || m_normalImage.Width() == 0 || m_normalImage.Height() == 0) {
-        // Not shaded (yet), or shaded before it had a size: the base button's plain face.
+    if (HighContrastOn() || !m_normalImage.HasBlock() || m_normalImage.Width() == 0 ||
+        m_normalImage.Height() == 0) {
+        // A high-contrast scheme's own colours; or not shaded (yet), or shaded
+        // before it had a size: the base button's plain face.
         CButtonST::PaintBackground(dc, rect);
         return;
     }

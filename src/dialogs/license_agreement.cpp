@@ -120,8 +120,10 @@ BOOL CLicenseAgreement::OnInitDialog() {
             AppMessageBox(e.what(), MB_OK | MB_ICONSTOP);
         }
     }
-    // Focus goes to the first tab stop that is enabled: the agreement box.
-    return TRUE;
+    // The agreement box takes the focus; the licence text before it in the
+    // tab order (it follows its heading, which names it) is one Shift+Tab away.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_checkAgree.GetSafeHwnd()), TRUE);
+    return FALSE;
 }
 
 std::string CLicenseAgreement::LicensePath() const {

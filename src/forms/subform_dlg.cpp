@@ -5,6 +5,8 @@
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
+#include "framework/accessible_object.h"
+#include "framework/keyboard_cues.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 
@@ -156,6 +158,15 @@ bool CSubformDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
         SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
         result = 0;
         return true;
+    case WM_GETOBJECT: {
+        // The form is named by its title; the version text painted on the
+        // picture is read as its description.
+        AccessibleFacts facts;
+        facts.description = RunSettings().m_versionNumber;
+        if (AnswerAccessibleObject(m_hWnd, wParam, lParam, facts, result))
+            return true;
+        return CBDialog::OnMessage(msg, wParam, lParam, result);
+    }
     case WM_QUERYDRAGICON:
         // The icon shown while the minimised window is dragged.
         result = reinterpret_cast<LRESULT>(m_hIcon);
@@ -187,12 +198,19 @@ void CSubformDlg::PaintVersionText(HDC dc) {
     const PixelRect bounds =
         VersionTextRectangle(settings.m_versionX, settings.m_versionY, client.right, client.bottom);
     RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
-    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = ::SetTextColor(dc, RGB(255, 255, 255));
+    // White over the picture; in a high-contrast scheme the picture stays, so
+    // the text takes the scheme's colours on a face of its own, as the
+    // buttons' captions do: readable over any picture.
+    const bool scheme = HighContrastOn();
+    const int oldMode = ::SetBkMode(dc, scheme ? OPAQUE : TRANSPARENT);
+    const COLORREF oldBack = ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+    const COLORREF oldColour =
+        ::SetTextColor(dc, scheme ? ::GetSysColor(COLOR_BTNTEXT) : RGB(255, 255, 255));
     {
         SelectScope font(dc, m_versionTextFont.GetSafeHandle());
         ::DrawTextA(dc, settings.m_versionNumber.c_str(), -1, &rect, 0);
     }
     ::SetTextColor(dc, oldColour);
+    ::SetBkColor(dc, oldBack);
     ::SetBkMode(dc, oldMode);
 }

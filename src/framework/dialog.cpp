@@ -2,6 +2,7 @@
 
 #include "framework/app.h"
 #include "framework/common_controls.h"
+#include "framework/keyboard_cues.h"
 #include "framework/message_box.h"
 
 namespace {
@@ -15,8 +16,10 @@ public:
                                          ::GetCurrentThreadId());
     }
     ~MessageFilterHook() {
-        if (--s_depth == 0 && s_hook) {
-            ::UnhookWindowsHookEx(s_hook);
+        if (--s_depth == 0) {
+            ForgetLastInput();
+            if (s_hook)
+                ::UnhookWindowsHookEx(s_hook);
             s_hook = nullptr;
         }
     }
@@ -27,6 +30,7 @@ private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
         if (code == MSGF_DIALOGBOX && lParam) {
             MSG* msg = reinterpret_cast<MSG*>(lParam);
+            NoteInput(*msg);
             try {
                 for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
                     if (CWnd* wnd = CWnd::FromHandle(hwnd))
@@ -143,6 +147,35 @@ void CDialog::OnCancel() {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
+bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_CHANGEUISTATE:
+        UpdateUiState(ChangedUiState(m_uiState, wParam));
+        result = 0;
+        return true;
+    case WM_QUERYUISTATE:
+        result = m_uiState;
+        return true;
+    default:
+        return CWnd::OnMessage(msg, wParam, lParam, result);
+    }
+}
+
+void CDialog::UpdateUiState(WORD state) {
+    const WORD hidden = state & ~m_uiState;
+    const WORD shown = m_uiState & ~state;
+    m_uiState = state;
+    for (const WPARAM update : {MAKEWPARAM(UIS_SET, hidden), MAKEWPARAM(UIS_CLEAR, shown)}) {
+        if (HIWORD(update))
+            ::EnumChildWindows(m_hWnd, &CDialog::SendUiStateUpdate, static_cast<LPARAM>(update));
+    }
+}
+
+BOOL CALLBACK CDialog::SendUiStateUpdate(HWND child, LPARAM update) {
+    ::SendMessageA(child, WM_UPDATEUISTATE, static_cast<WPARAM>(update), 0);
+    return TRUE;
+}
+
 bool CDialog::OnCommand(WPARAM wParam, LPARAM) {
     if (HIWORD(wParam) != BN_CLICKED)
         return false;
@@ -174,6 +207,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     const CurrentMessageScope current(*self, MSG{hwnd, msg, wParam, lParam, 0, {0, 0}});
     try {
         if (msg == WM_INITDIALOG) {
+            self->m_uiState = InitialUiState();
             result = self->OnInitDialog();
             handled = true;
         } else {

@@ -45,10 +45,18 @@ protected:
     // Called by UpdateData to bind controls and exchange values.
     virtual void DoDataExchange(CDataExchange* pDX);
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Keeps the dialog's keyboard cues (WM_CHANGEUISTATE, WM_QUERYUISTATE).
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
 
 private:
+    // Tells the dialog's controls which cues changed.
+    void UpdateUiState(WORD state);
+    static BOOL CALLBACK SendUiStateUpdate(HWND child, LPARAM update);
+
+    WORD m_uiState = 0; // UISF_* flags of the cues hidden
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };

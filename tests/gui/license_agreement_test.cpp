@@ -81,6 +81,8 @@ TEST_F(LicenseTest, TextsComeFromTheLanguageSection) {
 TEST_F(LicenseTest, ContinueFollowsTheBoxByClickAndBySpaceBar) {
     Run([](HWND d) {
         EXPECT_EQ(::GetFocus(), ::GetDlgItem(d, IDC_AGREE_CHECK));
+        // The licence text, one Shift+Tab back, is in the tab order too.
+        EXPECT_EQ(::GetNextDlgTabItem(d, ::GetFocus(), TRUE), ::GetDlgItem(d, IDC_LICENSE_TEXT));
         std::string seen;
         for (int press = 0; press < 5; ++press) {
             seen += ::IsWindowEnabled(::GetDlgItem(d, IDOK)) ? '1' : '0';

@@ -137,11 +137,12 @@ TEST(Resources, LicenceTemplate) {
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.weight, FW_NORMAL);
     EXPECT_EQ(dialog.face, "MS Shell Dlg");
+    // Each field follows the label that names it for assistive technology.
     ExpectControls(dialog, {{119, "Static", "<agreement>", 0x50020200, 0, 7, 9, 312, 15},
+                            {120, "RichEdit20A", "", 0x50B10044, 0, 7, 28, 312, 124},
                             {118, "Button", "<agreement>", 0x50010003, 0, 7, 155, 312, 10},
                             {IDOK, "Button", "Continue", 0x58010001, 0, 177, 169, 69, 14},
-                            {IDCANCEL, "Button", "Exit", 0x50010000, 0, 250, 169, 69, 14},
-                            {120, "RichEdit20A", "", 0x50B10044, 0, 7, 28, 312, 124}});
+                            {IDCANCEL, "Button", "Exit", 0x50010000, 0, 250, 169, 69, 14}});
 }
 
 TEST(Resources, FormTemplate) {
@@ -174,19 +175,19 @@ TEST(Resources, PasswordTemplate) {
     const DWORD passwordEdit = visibleChild | WS_BORDER | WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL;
     ExpectControls(
         dialog,
-        {{103, "Edit", "", passwordEdit, 0, 127, 48, 147, 14},
-         {105, "Edit", "", passwordEdit, 0, 127, 69, 147, 14},
-         {107, "Button", "[Cancel]", visibleChild | WS_TABSTOP | BS_PUSHBUTTON, 0, 154, 98, 59, 16},
-         {108, "Button", "[Install]", visibleChild | WS_TABSTOP | WS_DISABLED | BS_DEFPUSHBUTTON, 0,
-          215, 98, 59, 16},
-         {111, "Static", "#110", visibleChild | SS_BITMAP | SS_REALSIZEIMAGE | SS_RIGHTJUST,
+        {{111, "Static", "#110", visibleChild | SS_BITMAP | SS_REALSIZEIMAGE | SS_RIGHTJUST,
           WS_EX_STATICEDGE, 0, 0, 273, 38},
          {102, "Static",
           "[Please enter a security authorization password that is 4 characters or longer.]",
           visibleChild | WS_GROUP | SS_LEFT, WS_EX_TRANSPARENT, 6, 5, 212, 28},
          {104, "Static", "[Password:]", visibleChild | WS_GROUP | SS_RIGHT, 0, 30, 50, 92, 8},
+         {103, "Edit", "", passwordEdit, 0, 127, 48, 147, 14},
          {106, "Static", "[Confirm password:]", visibleChild | WS_GROUP | SS_RIGHT, 0, 30, 71, 92,
           8},
+         {105, "Edit", "", passwordEdit, 0, 127, 69, 147, 14},
+         {107, "Button", "[Cancel]", visibleChild | WS_TABSTOP | BS_PUSHBUTTON, 0, 154, 98, 59, 16},
+         {108, "Button", "[Install]", visibleChild | WS_TABSTOP | WS_DISABLED | BS_DEFPUSHBUTTON, 0,
+          215, 98, 59, 16},
          {-1, "Static", "", visibleChild | SS_ETCHEDHORZ, 0, 0, 92, 280, 1}});
 }
 

@@ -48,6 +48,7 @@ struct ShadedDialog {
     CShadeButtonST buttons[2];
     std::string captions[2] = {"", ""};
     bool shade = true;
+    DWORD effect = SHADE_BEVEL;
 
     ShadedDialog() {
         dialog.onInit = [this](ButtonTestDialog& d) {
@@ -58,7 +59,7 @@ struct ShadedDialog {
                                               WS_CHILD | WS_VISIBLE | WS_TABSTOP, *rects[i], &d,
                                               9999 + i));
                 if (shade)
-                    buttons[i].ApplyShading(SHADE_BEVEL, 8, 10, 0, 0);
+                    buttons[i].ApplyShading(effect, 8, 10, 0, 0);
             }
         };
     }
@@ -283,4 +284,61 @@ TEST(ShadeButtonST, AButtonLargerThanItsFormIsShadedWhereTheFormShowsItAsInFull)
             EXPECT_EQ(UiThreadRandom().Next(), random.Next()) << "effect " << effect;
         }
     });
+}
+
+// Hands a message to the dialog as its modal loop does: filter hook, then dialog manager.
+void DeliverAsTheDialogLoop(HWND dialog, HWND to, UINT msg, WPARAM wParam, LPARAM lParam = 0) {
+    MSG message{to, msg, wParam, lParam, 0, {0, 0}};
+    if (!::CallMsgFilterA(&message, MSGF_DIALOGBOX) && !::IsDialogMessageA(dialog, &message))
+        ::DispatchMessageA(&message);
+}
+
+TEST(ShadeButtonST, FocusCueHiddenForTheMouseShownOnceTheKeyboardIsUsedOnEveryEffect) {
+    enum Way { kArrowKey, kAlt, kSystemSetting };
+    for (DWORD effect = SHADE_GRAIN; effect <= SHADE_SCRATCHES; ++effect) {
+        const Way way = static_cast<Way>(effect % 3);
+        SCOPED_TRACE(testing::Message() << "effect " << effect << ", way " << way);
+        ::SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0,
+                                reinterpret_cast<void*>(way == kSystemSetting), 0);
+        ShadedDialog d;
+        d.effect = effect;
+        d.captions[0] = "Install";
+        d.Run([&](ButtonTestDialog& dialog) {
+            const HWND first = d.buttons[0].m_hWnd;
+            const auto painted = [&](bool focused, bool cue) {
+                ::SetFocus(focused ? first : d.buttons[1].m_hWnd);
+                ButtonCanvas canvas(kWidth, kHeight);
+                canvas.PrintClient(first);
+                const RECT inside{3, 3, kWidth - 3, kHeight - 3}; // the platform's own rectangle
+                if (cue)
+                    ::DrawFocusRect(canvas.dc(), &inside);
+                return canvas.Pixels();
+            };
+            const auto nestedShowsCues = [] { // a dialog opened now, over this one
+                ButtonTestDialog nested;
+                LRESULT state = UISF_HIDEFOCUS;
+                nested.RunScript(
+                    [&](ButtonTestDialog& n) { state = n.SendMessage(WM_QUERYUISTATE); });
+                return !(state & UISF_HIDEFOCUS);
+            };
+            const auto withCue = painted(false, true);
+            EXPECT_EQ(painted(true, false),
+                      way == kSystemSetting ? withCue : painted(false, false));
+            // A key: the arrow moves the focus back from the second button, Alt leaves it.
+            ::SetFocus(way == kAlt ? first : d.buttons[1].m_hWnd);
+            DeliverAsTheDialogLoop(dialog.m_hWnd, ::GetFocus(),
+                                   way == kAlt ? WM_SYSKEYDOWN : WM_KEYDOWN,
+                                   way == kAlt ? VK_MENU : VK_UP);
+            ASSERT_EQ(::GetFocus(), first);
+            EXPECT_EQ(painted(true, false), withCue);
+            EXPECT_TRUE(nestedShowsCues());
+            // A click: the platform keeps the cues shown; a dialog it opens starts without.
+            DeliverAsTheDialogLoop(dialog.m_hWnd, first, WM_LBUTTONDOWN, MK_LBUTTON,
+                                   MAKELPARAM(5, 5));
+            DeliverAsTheDialogLoop(dialog.m_hWnd, first, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+            EXPECT_EQ(painted(true, false), withCue);
+            EXPECT_EQ(nestedShowsCues(), way == kSystemSetting);
+        });
+    }
+    ::SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
 }

@@ -51,11 +51,9 @@ TEST(ShippedProgram, CarriesItsVersionAndTheHeaderOfAProgramForMedia) {
         ASSERT_TRUE(::MapAndLoad(path.c_str(), nullptr, &image, FALSE, TRUE));
         const IMAGE_NT_HEADERS32 headers = *image.FileHeader;
         ::UnMapAndLoad(&image);
-        EXPECT_EQ(headers.FileHeader.Characteristics &
-                      (IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP | IMAGE_FILE_NET_RUN_FROM_SWAP |
-                       IMAGE_FILE_LARGE_ADDRESS_AWARE),
-                  IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP | IMAGE_FILE_NET_RUN_FROM_SWAP |
-                      IMAGE_FILE_LARGE_ADDRESS_AWARE);
+        constexpr WORD kForMedia = IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP |
+                                   IMAGE_FILE_NET_RUN_FROM_SWAP | IMAGE_FILE_LARGE_ADDRESS_AWARE;
+        EXPECT_EQ(headers.FileHeader.Characteristics & kForMedia, kForMedia);
         EXPECT_TRUE(headers.OptionalHeader.DllCharacteristics &
                     IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE);
         EXPECT_EQ(headers.FileHeader.TimeDateStamp, 0u) << "a link time in the header";

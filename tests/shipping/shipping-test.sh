@@ -3,15 +3,11 @@
 #   shipping-test.sh second-build|signing|medium|refused BUILD_DIR WORK_DIR
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-case_name=$1
-build=$2
-work=$3
-failures=0
+case_name=$1 build=$2 work=$3 failures=0
 fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
 # expect STATUS TEXT COMMAND...: the command ends with STATUS and says TEXT.
 expect() {
-  local status=$1 text=$2 actual=0
-  shift 2
+  local status=$1 text=$2 actual=0 && shift 2
   "$@" >"$work/out.log" 2>&1 || actual=$?
   [ "$actual" -eq "$status" ] || fail "$* ended with $actual, not $status: $(tail -n 3 "$work/out.log")"
   grep -q -F -- "$text" "$work/out.log" || fail "$* did not say \"$text\": $(tail -n 3 "$work/out.log")"
@@ -27,8 +23,7 @@ reaches_first_form() { # FOLDER
   [ -f "$work/pages/main.bmp" ] || fail "no first form from $1"
 }
 chmod -R u+w "$work" 2>/dev/null || true
-rm -rf "$work" && mkdir -p "$work"
-export SETUPCHECK_BUILD_DIR=$build
+rm -rf "$work" && mkdir -p "$work" && export SETUPCHECK_BUILD_DIR=$build
 
 case $case_name in
 second-build)
@@ -40,8 +35,7 @@ second-build)
   ;;
 signing)
   # A throw-away self-signed certificate, its password only ever in files.
-  password=$(head -c 12 /dev/urandom | base64)
-  echo "$password" >"$work/password"
+  password=$(head -c 12 /dev/urandom | base64) && echo "$password" >"$work/password"
   cp "$work/password" "$work/password-again" && echo wrong >"$work/wrong" # openssl reads a line a use
   openssl req -x509 -newkey rsa:2048 -days 2 -subj "/CN=Throw-away test signer" \
     -keyout "$work/key.pem" -out "$work/cert.pem" -passout "file:$work/password" 2>/dev/null
@@ -126,6 +120,4 @@ EOF2
   ;;
 *) exit 2 ;;
 esac
-chmod -R u+w "$work"
-[ $failures -eq 0 ] || exit 1
-echo "$case_name: passed"
+chmod -R u+w "$work" && [ $failures -eq 0 ] && echo "$case_name: passed"
