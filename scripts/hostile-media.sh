@@ -32,6 +32,11 @@ while [ $# -gt 0 ]; do
   esac
   shift 2
 done
+# Wine maps file names through the locale: folder names outside ASCII need a
+# UTF-8 one (the Western code page stays that of the C locale). The script's
+# own tools read the results byte by byte.
+wine_locale=${LC_ALL:-C.UTF-8}
+export LC_ALL=C
 generator=$here/../tests/hostile/hostile_cases.py
 fixed=$(python3 "$generator" --fixed-count)
 [ "$cases" = fixed ] && cases=$fixed
@@ -50,7 +55,7 @@ for ((first = 0; first < cases; first += batch)); do
   mkdir -p "$work/pool"
   python3 "$generator" "$batch_dir" "$first" "$count" "$seed" "$launcher"
   list=$batch_dir/cases.txt
-  "$here/wine-run.sh" "$prefix" "$driver" "Z:${list//\//\\}" "$start_ms" \
+  LC_ALL=$wine_locale "$here/wine-run.sh" "$prefix" "$driver" "Z:${list//\//\\}" "$start_ms" \
     | grep --line-buffered -P '^\d{4}-\S*\t' | tee -a "$results" || status=1
   rm -rf "$batch_dir"
 done

@@ -82,6 +82,8 @@ void CLauncherApp::ResolveLanguage() {
 
 BOOL CLauncherApp::InitInstance() {
     CWinApp::InitInstance();
+    if (ReportUnspellableProgramFolder())
+        return FALSE;
     ReadSettings();
     TakeLanguageArgument(FirstCommandLineArgument());
     ResolveLanguage();

@@ -22,10 +22,11 @@ constexpr COLORREF kPromptBackground = RGB(255, 255, 255);
 constexpr COLORREF kPromptText = RGB(0, 64, 0);
 constexpr int kPromptPoints = 8;
 
-// The user's temporary folder; empty when the platform cannot tell it, so
-// the files are named relative to the current folder.
+// The user's temporary folder; empty when the platform cannot tell it or the
+// code page cannot spell it, so the files are named relative to the current folder.
 std::string TemporaryFolder() {
-    return PlatformPath([](char* buffer, unsigned size) { return ::GetTempPathA(size, buffer); });
+    return AnsiPlatformPath(
+        [](wchar_t* buffer, unsigned size) { return ::GetTempPathW(size, buffer); });
 }
 
 // Keeps a window from taking input while it lives.

@@ -11,17 +11,18 @@ constexpr WORD kCommonControlsManifest = 2;
 class ActivationContext {
 public:
     ActivationContext() {
-        char path[MAX_PATH] = {};
-        const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+        // Wide: a folder the code page cannot spell is read whole.
+        wchar_t path[MAX_PATH] = {};
+        const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
         if (length == 0 || length >= MAX_PATH)
             return;
-        ACTCTXA description{};
+        ACTCTXW description{};
         description.cbSize = sizeof description;
         description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
         description.lpSource = path;
-        description.hModule = ::GetModuleHandleA(nullptr);
-        description.lpResourceName = MAKEINTRESOURCEA(kCommonControlsManifest);
-        m_handle = ::CreateActCtxA(&description);
+        description.hModule = ::GetModuleHandleW(nullptr);
+        description.lpResourceName = MAKEINTRESOURCEW(kCommonControlsManifest);
+        m_handle = ::CreateActCtxW(&description);
     }
     ActivationContext(const ActivationContext&) = delete;
     ActivationContext& operator=(const ActivationContext&) = delete;

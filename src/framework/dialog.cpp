@@ -5,6 +5,8 @@
 #include "framework/keyboard_cues.h"
 #include "framework/message_box.h"
 
+#include <algorithm>
+
 namespace {
 
 // Lets window objects see messages of the modal loops before they are dispatched.
@@ -111,23 +113,37 @@ void CDialog::UpdateData(bool saveAndValidate) {
     DoDataExchange(&exchange);
 }
 
+namespace {
+
+// The start of a window of this size moved into [areaStart, areaEnd): its far
+// edge first, then its near edge, so one larger than the area starts at its start.
+int KeptInside(int start, int size, int areaStart, int areaEnd) {
+    return std::max(std::min(start, areaEnd - size), areaStart);
+}
+
+} // namespace
+
 void CDialog::CenterWindow(HWND alternate) {
     HWND centre = alternate ? alternate : ::GetWindow(m_hWnd, GW_OWNER);
+    if (centre && (!::IsWindowVisible(centre) || ::IsIconic(centre)))
+        centre = nullptr;
     RECT window{};
     ::GetWindowRect(m_hWnd, &window);
-    RECT area{};
-    if (centre && ::IsWindowVisible(centre) && !::IsIconic(centre)) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoA(::MonitorFromWindow(centre ? centre : m_hWnd, MONITOR_DEFAULTTOPRIMARY),
+                      &info);
+    const RECT& work = info.rcWork;
+    RECT area = work;
+    if (centre)
         ::GetWindowRect(centre, &area);
-    } else {
-        MONITORINFO info{};
-        info.cbSize = sizeof info;
-        ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &info);
-        area = info.rcWork;
-    }
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
-    int x = (area.left + area.right) / 2 - width / 2;
-    int y = (area.top + area.bottom) / 2 - height / 2;
+    // Centred, then kept inside the work area of its screen.
+    const int x =
+        KeptInside((area.left + area.right) / 2 - width / 2, width, work.left, work.right);
+    const int y =
+        KeptInside((area.top + area.bottom) / 2 - height / 2, height, work.top, work.bottom);
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

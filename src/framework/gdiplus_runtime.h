@@ -39,6 +39,7 @@ struct ColorPalette {
 };
 
 constexpr UINT kImageLockModeRead = 1;
+constexpr UINT kImageLockModeUserInputBuf = 4;
 constexpr int kCompositingModeSourceCopy = 1;
 
 // The flat functions the image class uses.

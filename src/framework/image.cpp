@@ -80,13 +80,24 @@ HRESULT CopyPalette(const gdiplus::Functions& api, gdiplus::GpImage* image, HBIT
     return S_OK;
 }
 
-// The source's own layout: copy its rows as they are.
+// The source's own layout: the decoder writes its rows straight into the held
+// bitmap, bottom row last through a negative stride, so that no second copy of
+// the picture need live beside it. A decoder that takes no buffer of ours
+// lends its own rows, which are copied.
 HRESULT CopyRows(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT width, UINT height,
                  const HeldLayout& layout, BYTE* bits, size_t pitch) {
     const gdiplus::Rect whole{0, 0, static_cast<INT>(width), static_cast<INT>(height)};
-    gdiplus::BitmapData data{};
-    if (api.bitmapLockBits(image, &whole, gdiplus::kImageLockModeRead,
-                           static_cast<INT>(layout.pixelFormat), &data) != kOk)
+    const INT format = static_cast<INT>(layout.pixelFormat);
+    gdiplus::BitmapData data{
+        width, height, -static_cast<INT>(pitch), format, bits + (height - 1) * pitch, 0};
+    if (api.bitmapLockBits(image, &whole,
+                           gdiplus::kImageLockModeRead | gdiplus::kImageLockModeUserInputBuf,
+                           format, &data) == kOk) {
+        api.bitmapUnlockBits(image, &data);
+        return S_OK;
+    }
+    data = gdiplus::BitmapData{};
+    if (api.bitmapLockBits(image, &whole, gdiplus::kImageLockModeRead, format, &data) != kOk)
         return E_FAIL;
     const bool copied = data.width == width && data.height == height &&
                         CopyRowsIntoBottomUp(static_cast<const BYTE*>(data.scan0), data.stride,

@@ -31,6 +31,13 @@ int AppMessageBox(const std::string& text, UINT type) {
     return ::MessageBoxA(GetSafeOwner(), text.c_str(), GetProgramName().c_str(), type);
 }
 
+int AppMessageBoxWide(const wchar_t* text, UINT type) {
+    const CommonControlsScope controls;
+    wchar_t title[MAX_PATH] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, GetProgramName().c_str(), -1, title, MAX_PATH);
+    return ::MessageBoxW(GetSafeOwner(), text, title, type);
+}
+
 void ReportWindowProcException() {
     try {
         throw;

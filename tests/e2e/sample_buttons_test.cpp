@@ -44,6 +44,39 @@ std::string AnswerSampleInstaller(const std::string& fileName) {
     return text;
 }
 
+// Install Sample Product: the licence first, then the installer in the
+// language of the run.
+void InstallThroughTheLicence(DWORD processId, HWND form) {
+    PressButton(FormButton(form, 1));
+    const WindowFacts licence = WaitForWindow(processId, "Licence agreement", kWaitMs);
+    ASSERT_NE(licence.hwnd, nullptr);
+    const HWND proceed = ::GetDlgItem(licence.hwnd, IDOK);
+    EXPECT_FALSE(::IsWindowEnabled(proceed));
+    PressButton(::GetDlgItem(licence.hwnd, kAgreementBox));
+    PressButton(proceed);
+    const std::string installer = AnswerSampleInstaller("install.exe");
+    EXPECT_NE(installer.find("Arguments: /lang 1033"), std::string::npos) << installer;
+}
+
+// The sample under a Cyrillic name on a Western system, which cannot spell
+// it: the launcher finds its files through the folder's short name. The
+// folder gets its own name back at the end, to be cleared away.
+TEST_F(LauncherTest, SampleFolderNamedOutsideTheCodePageWorks) {
+    ASSERT_EQ(::GetACP(), 1252u) << "a Western code page, without Cyrillic";
+    CopySample();
+    const std::wstring plain = Widened(folder(), CP_ACP);
+    struct Renamed {
+        std::wstring from, to;
+        ~Renamed() { ::MoveFileW(to.c_str(), from.c_str()); }
+    } const named{plain, plain + L"-\x0423\x0441\x0442\x0430\x043D\x043E\x0432\x043A\x0430"};
+    ASSERT_TRUE(::MoveFileW(named.from.c_str(), named.to.c_str()));
+    LaunchedProgram launcher(named.to + L"\\launcher.exe", named.to, L"EN");
+    const WindowFacts form = WaitForWindow(launcher.id(), kSampleTitle, kWaitMs);
+    ASSERT_NE(form.hwnd, nullptr) << "no form: the folder was not read";
+    EXPECT_EQ(ChildrenOf(form.hwnd).size(), 7u);
+    InstallThroughTheLicence(launcher.id(), form.hwnd);
+}
+
 TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
     CopySample();
     Start("EN");
@@ -78,17 +111,7 @@ TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
     PressButton(FormButton(more.hwnd, 3));
     ASSERT_TRUE(WaitUntilGone(more.hwnd));
 
-    // Install Sample Product: the licence first, then the installer in the
-    // language of the run.
-    PressButton(FormButton(form.hwnd, 1));
-    const WindowFacts licence = WaitForWindow(program().id(), "Licence agreement", kWaitMs);
-    ASSERT_NE(licence.hwnd, nullptr);
-    const HWND proceed = ::GetDlgItem(licence.hwnd, IDOK);
-    EXPECT_FALSE(::IsWindowEnabled(proceed));
-    PressButton(::GetDlgItem(licence.hwnd, kAgreementBox));
-    PressButton(proceed);
-    const std::string installer = AnswerSampleInstaller("install.exe");
-    EXPECT_NE(installer.find("Arguments: /lang 1033"), std::string::npos) << installer;
+    InstallThroughTheLicence(program().id(), form.hwnd);
 
     // Install the database: the password, then the installer with the
     // password and the log file in the temporary folder, then the reboot note.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(ProgramFolder, IsTheTestProgramsFolderWithATrailingBackslash) {
@@ -18,6 +20,44 @@ TEST(ProgramFolder, IsTheTestProgramsFolderWithATrailingBackslash) {
     // A path too long for the platform names nothing, even when a prefix exists.
     EXPECT_FALSE(FileExists(folder + std::string(300, 'x')));
     EXPECT_FALSE(FileExists(folder + "." + std::string(300, '\\')));
+}
+
+// On the Western code page: names it spells are kept, others (a look-alike
+// would name another folder) take their short form; a missing one has none,
+// and only then is the user told.
+TEST(ProgramFolder, PathsAreSpeltInTheCodePageOrByTheirShortNames) {
+    ASSERT_EQ(::GetACP(), 1252u);
+    const std::wstring base = L"C:\\spelt\\";
+    ::CreateDirectoryW(base.c_str(), nullptr);
+    const std::wstring cyrillic = L"\x0423\x0441\x0442\x0430\x043D\x043E\x0432\x043A\x0430";
+    const struct {
+        std::wstring name;
+        const char* spelt; // nullptr: the short form
+    } cases[] = {{L"plain", "plain"},
+                 {L"\x00E9t\x00E9", "\xE9t\xE9"},
+                 {L"\x0141\x00F3d\x017A", nullptr},
+                 {cyrillic, nullptr}};
+    MessageBoxWatcher boxes;
+    for (const auto& c : cases) {
+        const std::wstring folder = base + c.name;
+        ::CreateDirectoryW(folder.c_str(), nullptr);
+        const std::string path = AnsiPath(folder.c_str());
+        const auto ascii = [](char b) { return static_cast<unsigned char>(b) < 0x80; };
+        if (c.spelt)
+            EXPECT_EQ(path, "C:\\spelt\\" + std::string(c.spelt));
+        else
+            EXPECT_TRUE(path.find('~') != std::string::npos &&
+                        std::all_of(path.begin(), path.end(), ascii) && FileExists(path))
+                << path;
+        EXPECT_FALSE(ReportUnspellableFolder(folder.c_str()));
+        ::RemoveDirectoryW(folder.c_str());
+    }
+    EXPECT_EQ(AnsiPath((base + cyrillic).c_str()), "");
+    EXPECT_TRUE(ReportUnspellableFolder((base + cyrillic).c_str()));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_NE(boxes.boxes()[0].text.find("C:\\spelt\\?????????\n"), std::string::npos);
+    EXPECT_NE(boxes.boxes()[0].text.find("plain Latin letters"), std::string::npos);
+    ::RemoveDirectoryW(base.c_str());
 }
 
 TEST(SetupIni, MissingFileSectionOrKeyReadsEmptyOrTheDefault) {

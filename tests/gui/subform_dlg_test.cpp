@@ -128,6 +128,35 @@ TEST_F(FormTest, WindowIsThePictureCentredTitledAndLeftOutOfTheAppWindows) {
     EXPECT_EQ(form.m_hWnd, nullptr);
 }
 
+// Centred on the work area when it fits; wider or taller than the work area,
+// it starts at the area's left or top edge, where nothing of it is off-screen.
+TEST_F(FormTest, WindowIsKeptInsideTheWorkArea) {
+    RECT area{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+    const int areaWidth = area.right - area.left;
+    const int areaHeight = area.bottom - area.top;
+    const struct {
+        int width, height;
+        bool wide, tall;
+    } cases[] = {{areaWidth, areaHeight, false, false},
+                 {areaWidth + 176, 120, true, false},
+                 {200, areaHeight + 132, false, true},
+                 {areaWidth + 176, areaHeight + 132, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        const ScopedPictureFile picture(
+            "large.bmp", Bmp24(c.width, c.height, Pixels(c.width * c.height, 0xFF000000)));
+        m_app.m_imageFile = "large.bmp";
+        FormUnderTest form;
+        RECT window{};
+        Run(form, "[main]\nbuttonCount=0\n",
+            [&](FormUnderTest& f) { ::GetWindowRect(f.m_hWnd, &window); });
+        EXPECT_EQ(window.left, c.wide ? area.left : (area.left + area.right) / 2 - c.width / 2);
+        EXPECT_EQ(window.top, c.tall ? area.top : (area.top + area.bottom) / 2 - c.height / 2);
+        EXPECT_EQ(window.right - window.left, c.width);
+    }
+}
+
 TEST_F(FormTest, FormShowsTheProgramsIcon) {
     const HICON programIcon =
         ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));

@@ -7,7 +7,7 @@ Case 0 ... of the fixed set first (every kind of hostile medium once), then
 random mixtures of the same hostile values on a working folder. Each folder
 gets a hard link to launcher.exe; large files are written once into
 OUT_DIR/pool and linked. OUT_DIR/cases.txt lists, one line per case, the
-folder as Wine names it, the button to press, how many times, and the
+folder as Wine names it (UTF-8), the button to press, how many times, and the
 outcome expected of a fixed case ("window": the form shows and stays, whatever
 the presses show on the way; "message-exit": the picture failure, then the
 end) or "-" for a random one (anything but a crash or hang)."""
@@ -85,7 +85,14 @@ PICTURES = {
     "animated-gif": lambda: pic.gif(120, 80, frames=20),
     "not-a-picture": "binary-1mb",
     "zero-size-png": lambda: pic.png(0, 0),
+    # Larger than the 1024 x 768 screen: the window starts at its corner.
+    "larger-than-screen": lambda: pic.bmp(1200, 900),
+    "wider-than-screen": lambda: pic.png(3000, 300),
+    "taller-than-screen": lambda: pic.png(300, 2000),
 }
+# Folder names the Western code page cannot spell (Wine gives each a short
+# name; it cannot be told to give none), and one it can.
+FOLDER_NAMES = ["Установка", "Łódź", "日本語", "Ελληνικά", "été"]
 # The pictures the decoder refuses: the launcher tells so and ends.
 UNREADABLE_PICTURES = {"truncated-png", "truncated-bmp", "truncated-gif", "lying-bmp",
                        "lying-bmp-huge", "lying-bmp-negative", "lying-png", "empty", "huge",
@@ -244,6 +251,10 @@ def fixed_cases():
     pair.set("other", "buttonCount", "1")
     pair.sections["other.button1"] = dict(pair.sections["main.button1"], url="main")
     add(pair)
+    for name in FOLDER_NAMES:
+        folder = Case("folder-" + name)
+        folder.press = (2, 1)  # its message: Setup.ini was read
+        add(folder)
     return cases
 
 
@@ -267,6 +278,7 @@ def mutations(rng):
         lambda c: set_picture(c, rng.choice(list(PICTURES))),
         lambda c: c.files.__setitem__("eula/EN/eula.rtf", LICENCES[rng.choice(list(LICENCES))]),
         lambda c: c.set(section, "url", rng.choice(["main", section.split(".")[0], "EN", ""])),
+        lambda c: setattr(c, "name", c.name + "-" + rng.choice(FOLDER_NAMES)),
     ]
     return rng.choice(choices)
 
@@ -329,7 +341,7 @@ def main():
         write_case(case, folder, pool, launcher)
         windows = "Z:" + os.path.abspath(folder).replace("/", "\\")
         lines.append("%s %d %d %s\n" % (windows, case.press[0], case.press[1], case.expect))
-    with open(os.path.join(out, "cases.txt"), "w") as listing:
+    with open(os.path.join(out, "cases.txt"), "w", encoding="utf-8") as listing:
         listing.writelines(lines)
 
 

@@ -163,7 +163,8 @@ private:
 
 RunOutcome RunCase(const std::string& launcher, const CaseRun& run) {
     RunOutcome outcome;
-    LaunchedProgram program(run.folder + "\\" + launcher, run.folder);
+    LaunchedProgram program(Widened(run.folder + "\\" + launcher, CP_UTF8),
+                            Widened(run.folder, CP_UTF8));
     if (!program.started()) {
         outcome.kind = "not-started";
         outcome.detail = "error " + std::to_string(::GetLastError());

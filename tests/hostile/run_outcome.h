@@ -5,7 +5,7 @@
 #include <string>
 
 struct CaseRun {
-    std::string folder;       // holds launcher.exe and the case's files
+    std::string folder;       // UTF-8; holds launcher.exe and the case's files
     int buttonToPress = 0;    // 0: none; else pressed in the newest form
     int presses = 0;          // how often, each in the form the last one left on top
     unsigned startMs = 10000; // for a window or the end

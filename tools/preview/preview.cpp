@@ -6,6 +6,8 @@
 #include "form_sections.h"
 #include "form_walk.h"
 
+#include "app/program_folder.h"
+#include "app/wide_argument.h"
 #include "driver/launched_program.h"
 #include "driver/user_input.h"
 
@@ -18,10 +20,12 @@ namespace {
 
 constexpr DWORD kExitWaitMs = 5000;
 
-std::string FullPath(const char* path) {
-    char full[MAX_PATH] = {};
-    const DWORD length = ::GetFullPathNameA(path, sizeof full, full, nullptr);
-    return (length > 0 && length < sizeof full) ? std::string(full, length) : std::string(path);
+// The argument as a full path, spelt as the launcher spells its own folder.
+std::string FullPath(int argument) {
+    const std::wstring path = WideCommandLineArgument(argument);
+    return AnsiPlatformPath([&path](wchar_t* buffer, unsigned size) {
+        return ::GetFullPathNameW(path.c_str(), size, buffer, nullptr);
+    });
 }
 
 } // namespace
@@ -31,9 +35,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: preview.exe FOLDER LANGUAGE OUTPUT\n");
         return 2;
     }
-    const std::string folder = FullPath(argv[1]);
-    const std::string output = FullPath(argv[3]);
-    ::CreateDirectoryA(output.c_str(), nullptr);
+    ::CreateDirectoryW(WideCommandLineArgument(3).c_str(), nullptr);
+    const std::string folder = FullPath(1);
+    const std::string output = FullPath(3);
+    if (folder.empty() || output.empty()) {
+        std::fprintf(stderr, "preview.exe: a folder this system cannot spell, without a short "
+                             "name: use folders of plain Latin letters.\n");
+        return 2;
+    }
     const FormSections sections(folder + "\\Setup.ini");
 
     // A pointer over a button would light it up in the pages.

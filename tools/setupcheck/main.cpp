@@ -3,6 +3,7 @@
 // status: 0 without errors, 1 with errors, 2 for bad usage. Nothing in the
 // folder is changed.
 #include "app/program_folder.h"
+#include "app/wide_argument.h"
 #include "framework/dll_safety.h"
 #include "framework/file.h"
 #include "profile_medium.h"
@@ -26,11 +27,12 @@ int Usage(const char* problem) {
     return kBadUsage;
 }
 
-// The folder as a full path, so that Setup.ini is never looked for elsewhere.
-std::string FullPath(const std::string& path) {
-    char full[kMaxPathBytes] = {};
-    const DWORD length = ::GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return length > 0 && length < sizeof full ? std::string(full, length) : std::string();
+// The folder as a full path, so that Setup.ini is never looked for elsewhere;
+// spelt as the launcher spells its own folder.
+std::string FullPath(const std::wstring& path) {
+    return AnsiPlatformPath([&path](wchar_t* buffer, unsigned size) {
+        return ::GetFullPathNameW(path.c_str(), size, buffer, nullptr);
+    });
 }
 
 // The whole file; none when it cannot be read.
@@ -73,8 +75,14 @@ int main(int argc, char** argv) {
         return Usage("one folder at most");
     if (argc == 2 && (std::string(argv[1]) == "/?" || std::string(argv[1]) == "--help"))
         return Usage("checks an installation folder");
-    const std::string folder = FullPath(argc == 2 ? argv[1] : GetProgramFolder());
+    const std::wstring given =
+        argc == 2 ? WideCommandLineArgument(1) : std::wstring(GetProgramFolderWide().data());
+    const std::string folder = FullPath(given);
     const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+    if (folder.empty() && !given.empty() &&
+        ::GetFileAttributesW(given.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return Usage("this system cannot spell the folder's name, and it has no short name: "
+                     "copy the medium to a folder of plain Latin letters");
     if (folder.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
         !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return Usage(("no such folder: " + std::string(argc == 2 ? argv[1] : "")).c_str());

@@ -24,6 +24,15 @@ std::vector<Finding> CheckSetup(const Medium& medium, const std::string& setupIn
     return context.findings;
 }
 
+namespace {
+
+// The work area of the most common laptop screen, 1366 x 768, less a task bar
+// of 40 pixels at the bottom (its height at 100 % scale): the largest window
+// most users of such a machine see whole.
+constexpr PictureSize kCommonWorkArea{1366, 728};
+
+} // namespace
+
 void CheckMainSettings(CheckContext& context) {
     const IniLineIndex& index = context.index;
     const std::string imageFile = context.Read("main", "imageFile");
@@ -37,6 +46,15 @@ void CheckMainSettings(CheckContext& context) {
     else if (!(context.picture = context.medium.DecodePicture(picturePath)))
         context.Report(Severity::kError, imageLine,
                        "picture \"" + imageFile + "\" cannot be decoded");
+    else if (context.picture->width > kCommonWorkArea.width ||
+             context.picture->height > kCommonWorkArea.height)
+        context.Report(Severity::kWarning, imageLine,
+                       "picture \"" + imageFile + "\" is " +
+                           std::to_string(context.picture->width) + " x " +
+                           std::to_string(context.picture->height) +
+                           ": the window takes its size, and a common laptop's screen shows " +
+                           std::to_string(kCommonWorkArea.width) + " x " +
+                           std::to_string(kCommonWorkArea.height) + " of it");
 
     const std::string versionFont = context.Read("main", "versionFont");
     if (versionFont.size() >= kFaceNameBytes)

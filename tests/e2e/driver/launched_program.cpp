@@ -37,17 +37,30 @@ double MillisecondsBetween(LONGLONG from, LONGLONG to) {
     return double(to - from) * 1000.0 / double(frequency.QuadPart);
 }
 
+std::wstring Widened(const std::string& text, UINT codePage) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(
+        ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
+    return wide;
+}
+
 LaunchedProgram::LaunchedProgram(const std::string& program, const std::string& folder,
-                                 const std::string& argument) {
-    std::string commandLine = "\"" + program + "\"";
+                                 const std::string& argument)
+    : LaunchedProgram(Widened(program, CP_ACP), Widened(folder, CP_ACP),
+                      Widened(argument, CP_ACP)) {}
+
+LaunchedProgram::LaunchedProgram(const std::wstring& program, const std::wstring& folder,
+                                 const std::wstring& argument) {
+    std::wstring commandLine = L"\"" + program + L"\"";
     if (!argument.empty())
-        commandLine += " " + argument;
-    std::vector<char> writable(commandLine.begin(), commandLine.end());
-    writable.push_back('\0');
-    STARTUPINFOA startup{};
+        commandLine += L" " + argument;
+    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
+    writable.push_back(L'\0');
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     m_startTicks = Ticks();
-    if (!::CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!::CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           folder.c_str(), &startup, &m_process))
         m_process = PROCESS_INFORMATION{};
 }

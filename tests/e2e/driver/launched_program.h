@@ -13,6 +13,9 @@ public:
     // the argument, when given, as its only argument.
     LaunchedProgram(const std::string& program, const std::string& folder,
                     const std::string& argument = "");
+    // The same in wide text, which spells any folder name.
+    LaunchedProgram(const std::wstring& program, const std::wstring& folder,
+                    const std::wstring& argument = L"");
     LaunchedProgram(const LaunchedProgram&) = delete;
     LaunchedProgram& operator=(const LaunchedProgram&) = delete;
     ~LaunchedProgram();
@@ -37,6 +40,9 @@ private:
     PROCESS_INFORMATION m_process{};
     LONGLONG m_startTicks = 0;
 };
+
+// The text read in the code page (CP_ACP, CP_UTF8, ...) as wide text.
+std::wstring Widened(const std::string& text, UINT codePage);
 
 // Milliseconds between two QueryPerformanceCounter readings.
 double MillisecondsBetween(LONGLONG from, LONGLONG to);
