@@ -1,6 +1,7 @@
 #include "app/formatted_message.h"
 
 #include "app/setup_ini.h"
+#include "app/text_escape.h"
 #include "framework/message_box.h"
 
 #include <windows.h>
@@ -25,11 +26,12 @@ struct LocalText {
 
 std::string FormatLocalisedMessage(const std::string& section, const std::string& key,
                                    const std::string& insert) {
-    const std::string pattern = ReadIniString(section, key);
-    // Only %1 is meant, but a text may name any insert up to %99, and a printf
-    // format may take two slots: every slot the formatter can reach
-    // holds a valid, empty text, so nothing past the one insert is read.
-    std::array<DWORD_PTR, 128> arguments;
+    // An author's typo must not make the formatter read the insert as a
+    // number or as wide text: inserts lose their types and are texts alone.
+    const std::string pattern = WithoutInsertTypes(ReadIniString(section, key));
+    // Only %1 is meant, but a text may name any insert up to %99: every slot
+    // the formatter can reach holds a valid, empty text.
+    std::array<DWORD_PTR, 99> arguments;
     static const char empty[] = "";
     arguments.fill(reinterpret_cast<DWORD_PTR>(empty));
     arguments[0] = reinterpret_cast<DWORD_PTR>(insert.c_str());

@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include "app/ascii_case.h"
+
 namespace {
 
 struct LanguageRow {
@@ -32,8 +34,8 @@ std::string UpperCaseMultibyte(const std::string& text, const LeadByteTable& lea
     std::string result = text;
     for (size_t i = 0; i < result.size();) {
         const size_t length = leadBytes.CharLength(result, i);
-        if (length == 1 && result[i] >= 'a' && result[i] <= 'z')
-            result[i] = static_cast<char>(result[i] - 'a' + 'A');
+        if (length == 1)
+            result[i] = UpperAscii(result[i]);
         i += length;
     }
     return result;

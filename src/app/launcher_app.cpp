@@ -94,7 +94,8 @@ BOOL CLauncherApp::InitInstance() {
         // Its settings and picture are read while its window is made. Started
         // after the form is made: looking up its icon would wait while the
         // picture's worker loads the decoder's libraries.
-        CFormPreload preload("main", m_language, JoinPath(GetProgramFolder(), m_imageFile));
+        CFormPreload preload("main", m_language,
+                             JoinPath(GetProgramFolder(), m_imageFile, CurrentLeadBytes()));
         form.UsePreload(&preload);
         m_pMainWnd = &form;
         form.DoModal();

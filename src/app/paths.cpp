@@ -1,12 +1,14 @@
 #include "app/paths.h"
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
+std::string JoinPath(const std::string& folder, const std::string& name,
+                     const LeadByteTable& leadBytes) {
     if (folder.empty())
         return name;
-    const char last = folder.back();
-    if (last == '\\' || last == '/')
-        return folder + name;
-    return folder + '\\' + name;
+    // Ends in a separator only when its last separator, found character by
+    // character, is its last byte: a trail byte 0x5C is no separator.
+    const bool endsInSeparator = FolderOfFile(folder, leadBytes).size() == folder.size() &&
+                                 (folder.back() == '\\' || folder.back() == '/');
+    return endsInSeparator ? folder + name : folder + '\\' + name;
 }
 
 std::string FolderOfFile(const std::string& filePath, const LeadByteTable& leadBytes) {

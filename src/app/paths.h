@@ -10,8 +10,10 @@
 constexpr std::size_t kMaxPathBytes = 260;
 
 // The folder, a backslash only when the folder is not empty and does not
-// already end in a separator, then the name unchanged.
-std::string JoinPath(const std::string& folder, const std::string& name);
+// already end in a separator, then the name unchanged. Double-byte characters
+// stay whole: one whose trail byte is a backslash ends no folder.
+std::string JoinPath(const std::string& folder, const std::string& name,
+                     const LeadByteTable& leadBytes);
 
 // Drive and folder of a full file path, ending in its separator:
 // D:\setup\launch.exe gives D:\setup\ . Double-byte characters stay whole.

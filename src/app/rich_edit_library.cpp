@@ -5,7 +5,6 @@
 #include <windows.h>
 
 void LoadRichEditLibrary() {
-    LoadSystemLibrary("riched32.dll");
     WNDCLASSA richEdit20{};
     if (!::GetClassInfoA(nullptr, "RichEdit20A", &richEdit20))
         LoadSystemLibrary("riched20.dll");

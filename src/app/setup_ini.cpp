@@ -9,7 +9,7 @@
 #include <vector>
 
 std::string SetupIniPath() {
-    return JoinPath(GetProgramFolder(), "Setup.ini");
+    return JoinPath(GetProgramFolder(), "Setup.ini", CurrentLeadBytes());
 }
 
 std::string ReadProfileValue(const std::string& file, const std::string& section,

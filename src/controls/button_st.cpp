@@ -165,11 +165,6 @@ bool CButtonST::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = Default();
         EndHover();
         return true;
-    case WM_ACTIVATE:
-        result = Default();
-        if (LOWORD(wParam) == WA_INACTIVE)
-            EndHover();
-        return true;
     case WM_ENABLE:
         result = Default();
         if (!wParam)
@@ -256,10 +251,7 @@ void CButtonST::DrawItem(const DRAWITEMSTRUCT& item) {
 
     // Read into a buffer the button keeps: after the first paint, painting
     // allocates nothing.
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    m_caption.resize(static_cast<size_t>(length) + 1);
-    const int copied = ::GetWindowTextA(m_hWnd, m_caption.data(), length + 1);
-    m_caption.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    ReadWindowText(m_hWnd, m_caption);
     RECT captionRect = item.rcItem;
     if (!m_caption.empty())
         PaintCaption(dc, m_caption, item.rcItem, captionRect, m_pressed, m_disabled);

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
-#include <stdexcept>
 
 namespace {
 
@@ -53,8 +52,6 @@ BYTE* CCeXDib::Allocate(int width, int height, WORD depth) {
     try {
         m_block.resize(static_cast<std::size_t>(total));
     } catch (const std::bad_alloc&) {
-        return nullptr;
-    } catch (const std::length_error&) {
         return nullptr;
     }
     m_stride = static_cast<DWORD>(stride);

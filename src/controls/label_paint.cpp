@@ -3,6 +3,7 @@
 
 #include "controls/gradient_bands.h"
 #include "controls/static_text_format.h"
+#include "framework/shell_com.h"
 
 #include <shellapi.h>
 
@@ -74,8 +75,11 @@ void CLabel::OnLButtonDown() {
     }
     // The label's text names what it links to: a document, program or address.
     const std::string target = GetWindowText();
-    if (!target.empty())
-        ::ShellExecuteA(m_hWnd, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (target.empty())
+        return;
+    EnsureShellCom();
+    ::ShellExecuteA(::GetAncestor(m_hWnd, GA_ROOT), "open", target.c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
 }
 
 bool CLabel::OnSetCursor() {

@@ -91,7 +91,3 @@ void CShadeButtonST::PaintBackground(HDC dc, const RECT& rect) {
         m_normalImage.BlitTo(dc, m_imageOrigin.x, m_imageOrigin.y);
     }
 }
-
-void CShadeButtonST::PaintBorder(HDC dc, const RECT& rect) {
-    CButtonST::PaintBorder(dc, rect);
-}

@@ -36,7 +36,6 @@ public:
 
 protected:
     void PaintBackground(HDC dc, const RECT& rect) override;
-    void PaintBorder(HDC dc, const RECT& rect) override;
 
 private:
     // The images' top-left corner in the button's client coordinates.

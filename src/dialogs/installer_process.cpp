@@ -2,77 +2,48 @@
 
 #include "app/paths.h"
 #include "app/program_folder.h"
+#include "app/system_code_page.h"
 #include "dialogs/installer_command.h"
+#include "dialogs/installer_program.h"
 #include "dialogs/password_rules.h"
+#include "framework/shell_com.h"
 
 #include <shellapi.h>
 
 #include <vector>
 
-namespace {
-
-std::string EnvironmentPath() {
-    const DWORD size = ::GetEnvironmentVariableA("PATH", nullptr, 0);
-    if (size == 0)
-        return std::string();
-    std::string path(size, '\0');
-    const DWORD length = ::GetEnvironmentVariableA("PATH", path.data(), size);
-    path.resize(length < size ? length : 0);
-    return path;
-}
-
-// The folders process creation searches for a relative program name, in its order.
-std::string ProgramSearchFolders() {
+std::vector<std::string> InstallerSystemFolders() {
     const std::string windows = PlatformPath(
         [](char* buffer, unsigned size) { return ::GetWindowsDirectoryA(buffer, size); });
-    const std::string folders[] = {
-        GetProgramFolder(),
-        PlatformPath([](char* buffer, unsigned size) {
-            return static_cast<UINT>(::GetCurrentDirectoryA(size, buffer));
-        }),
+    return {
         PlatformPath(
             [](char* buffer, unsigned size) { return ::GetSystemDirectoryA(buffer, size); }),
-        windows.empty() ? std::string() : JoinPath(windows, "System"),
+        windows.empty() ? std::string() : JoinPath(windows, "System", CurrentLeadBytes()),
         windows,
-        EnvironmentPath(),
     };
-    std::string list;
-    for (const std::string& folder : folders) {
-        if (folder.empty())
-            continue;
-        if (!list.empty())
-            list += ';';
-        list += folder;
-    }
-    return list;
 }
 
-// The full path of the program as process creation would find it; empty when missing.
-std::string FindProgram(const std::string& program) {
-    const std::string folders = ProgramSearchFolders();
-    std::string found(kMaxPathBytes, '\0');
-    DWORD length = ::SearchPathA(folders.c_str(), program.c_str(), ".exe",
-                                 static_cast<DWORD>(found.size()), found.data(), nullptr);
-    if (length >= found.size()) {
-        found.assign(length, '\0');
-        length = ::SearchPathA(folders.c_str(), program.c_str(), ".exe",
-                               static_cast<DWORD>(found.size()), found.data(), nullptr);
-    }
-    found.resize(length < found.size() ? length : 0);
-    return found;
+std::string FindInstallerProgram(const std::string& program) {
+    return ResolveInstallerProgram(program, GetProgramFolder(), InstallerSystemFolders(),
+                                   CurrentLeadBytes(), [](const std::string& path) {
+                                       const DWORD attributes = ::GetFileAttributesA(path.c_str());
+                                       return attributes != INVALID_FILE_ATTRIBUTES &&
+                                              !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+                                   });
 }
-
-} // namespace
 
 DWORD CreateInstallerProcess(const std::string& commandLine, UniqueHandle& process) {
+    const std::string program = FindInstallerProgram(SplitQuotedCommandLine(commandLine).program);
+    if (program.empty())
+        return ERROR_FILE_NOT_FOUND;
     // The platform may write into the command line, so it gets a copy of its own.
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    const bool created = ::CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0,
-                                          nullptr, nullptr, &startup, &started) != FALSE;
+    const bool created = ::CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE,
+                                          0, nullptr, nullptr, &startup, &started) != FALSE;
     const DWORD error = created ? ERROR_SUCCESS : ::GetLastError();
     WipeBytes(writable.data(), writable.size());
     if (!created)
@@ -84,7 +55,7 @@ DWORD CreateInstallerProcess(const std::string& commandLine, UniqueHandle& proce
 
 bool StartElevatedInstaller(const std::string& commandLine, HWND owner, UniqueHandle& process) {
     CommandLineParts parts = SplitQuotedCommandLine(commandLine);
-    const std::string program = FindProgram(parts.program);
+    const std::string program = FindInstallerProgram(parts.program);
     bool started = false;
     if (!program.empty()) {
         SHELLEXECUTEINFOA execute{};
@@ -98,6 +69,7 @@ bool StartElevatedInstaller(const std::string& commandLine, HWND owner, UniqueHa
         execute.lpFile = program.c_str();
         execute.lpParameters = parts.parameters.c_str();
         execute.nShow = SW_SHOWNORMAL;
+        EnsureShellCom();
         started = ::ShellExecuteExA(&execute) && execute.hProcess;
         if (started)
             process.reset(execute.hProcess);

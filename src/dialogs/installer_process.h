@@ -7,19 +7,27 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The platform's error when a program's manifest asks to run as administrator
 // (ERROR_ELEVATION_REQUIRED, which the toolchain's headers lack).
 constexpr DWORD kErrorElevationRequired = 740;
 
-// Creates the process from the whole command line, with no separate program
-// name, no inherited handles, the launcher's environment and folder. Returns
-// ERROR_SUCCESS with the process handle, or the platform's error.
+// The folders a bare program name is looked for in after the launcher's own:
+// the system folder, the old system folder, the Windows folder.
+std::vector<std::string> InstallerSystemFolders();
+
+// The quoted program of an installer command line as ResolveInstallerProgram
+// finds it on this system; empty when it is not there.
+std::string FindInstallerProgram(const std::string& program);
+
+// Creates the process of the program FindInstallerProgram finds with the whole
+// command line, no inherited handles, the launcher's environment and folder.
+// Returns ERROR_SUCCESS with the process handle, ERROR_FILE_NOT_FOUND when the
+// program is not found, or the platform's error.
 DWORD CreateInstallerProcess(const std::string& commandLine, UniqueHandle& process);
 
-// Starts the program of a quoted command line with the same parameters through
-// the elevation prompt. A relative program is found where process creation
-// looks: the launcher's folder, the current folder, the system folders, then
-// the search path. False when it is not found, the user declines or the start
-// fails.
+// Starts the program of a quoted command line, found by FindInstallerProgram,
+// with the same parameters through the elevation prompt. False when it is not
+// found, the user declines or the start fails.
 bool StartElevatedInstaller(const std::string& commandLine, HWND owner, UniqueHandle& process);

@@ -4,10 +4,10 @@
 #include "app/program_folder.h"
 #include "app/rich_edit_library.h"
 #include "app/setup_ini.h"
+#include "app/system_code_page.h"
 #include "dialogs/rtf_group_depth.h"
 #include "framework/file.h"
 #include "framework/message_box.h"
-#include "framework/message_pump.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -26,29 +26,45 @@ constexpr const char* kLicenseTooLong = "The licence text is too long to be show
 // shown whole. The control may take seconds per megabyte, so a file past this
 // bound is cut, with a message, rather than hold the launcher for minutes.
 constexpr UINT kMaxLicenseBytes = 8 * 1024 * 1024;
-// How often the launcher's windows are repainted while a long text streams in.
-constexpr DWORD kDispatchIntervalMs = 100;
+// The text streams in chunks of at most this size; between them, at most this
+// often, the dialog around the text area is repainted and other programs are
+// answered.
+constexpr UINT kChunkBytes = 64 * 1024;
+constexpr DWORD kPaintIntervalMs = 100;
+
+// The dialog's private message, posted from its initialisation: stream the text.
+constexpr UINT kStreamLicenseMessage = WM_APP + 1;
 
 // What the read callback reads from: the file, the bytes it may still pass,
 // and the bound on its nesting that ends the stream before a group the
 // control could not hold.
 struct LicenseSource {
-    explicit LicenseSource(CFile& licenceFile) : file(licenceFile) {}
+    LicenseSource(CFile& licenceFile, HWND textArea) : file(licenceFile), text(textArea) {}
     CFile& file;
+    HWND text;
     RtfGroupDepthGuard depth;
     UINT bytesLeft = kMaxLicenseBytes;
     bool tooLong = false;
-    InputBlockedDispatch messages;
-    DWORD lastDispatch = ::GetTickCount();
+    DWORD lastPaint = ::GetTickCount();
 };
 
-// Keeps the launcher painted and answering while a long text streams in.
-void DispatchNowAndThen(LicenseSource& source) {
+// Repaints what needs it of the dialog and its controls, except the text area
+// in the middle of its stream, and answers what other programs send (a stream
+// of megabytes takes seconds). No queued message, input or timer is
+// dispatched: nothing of the launcher's own reaches the control or the
+// dialog's handlers until the stream has ended.
+void PaintAroundNowAndThen(LicenseSource& source) {
     const DWORD now = ::GetTickCount();
-    if (now - source.lastDispatch < kDispatchIntervalMs)
+    if (now - source.lastPaint < kPaintIntervalMs)
         return;
-    source.lastDispatch = now;
-    source.messages.DispatchQueued();
+    source.lastPaint = now;
+    const HWND dialog = ::GetParent(source.text);
+    ::UpdateWindow(dialog);
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (child != source.text)
+            ::UpdateWindow(child);
+    MSG none;
+    ::PeekMessageA(&none, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
 // The control's read callback: fills its buffer from the LicenseSource given
@@ -65,8 +81,8 @@ DWORD CALLBACK ReadLicenseBytes(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LO
             source->tooLong = source->file.Read(&probe, 1) != 0;
             return 0;
         }
-        DispatchNowAndThen(*source);
-        const UINT asked = std::min(static_cast<UINT>(wanted), source->bytesLeft);
+        PaintAroundNowAndThen(*source);
+        const UINT asked = std::min({static_cast<UINT>(wanted), source->bytesLeft, kChunkBytes});
         const UINT got = source->file.Read(buffer, asked);
         const std::size_t admitted =
             source->depth.Admit(reinterpret_cast<const char*>(buffer), got);
@@ -107,35 +123,49 @@ BOOL CLicenseAgreement::OnInitDialog() {
     m_checkAgree.SetWindowText(ReadIniString(m_language, "IDS_AGREEMENT"));
     m_staticHeader.SetWindowText(ReadIniString(m_language, "IDS_LICENSEHEADER"));
     m_richLicense.SetBackgroundColor(kLicenseBackground);
-
-    // A missing file, and a path too long to name anything, leave the text
-    // area empty without a word.
-    const std::string path = LicensePath();
-    if (FileExists(path)) {
-        try {
-            StreamLicense(path);
-        } catch (const CFileException& e) {
-            // Something is there but cannot be read (a folder, no permission,
-            // held by another process): tell the user, then open without it.
-            AppMessageBox(e.what(), MB_OK | MB_ICONSTOP);
-        }
-    }
+    // The text comes once the dialog is shown.
+    ::PostMessageA(m_hWnd, kStreamLicenseMessage, 0, 0);
     // The agreement box takes the focus; the licence text before it in the
     // tab order (it follows its heading, which names it) is one Shift+Tab away.
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_checkAgree.GetSafeHwnd()), TRUE);
     return FALSE;
 }
 
+bool CLicenseAgreement::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg != kStreamLicenseMessage)
+        return CDialog::OnMessage(msg, wParam, lParam, result);
+    OnStreamLicense();
+    return true;
+}
+
+void CLicenseAgreement::OnStreamLicense() {
+    // The dialog manager would show the dialog only once its queue is empty.
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // A missing file, and a path too long to name anything, leave the text
+    // area empty without a word.
+    const std::string path = LicensePath();
+    if (!FileExists(path))
+        return;
+    try {
+        StreamLicense(path);
+    } catch (const CFileException& e) {
+        // Something is there but cannot be read (a folder, no permission,
+        // held by another process): tell the user; the dialog stays without it.
+        AppMessageBox(e.what(), MB_OK | MB_ICONSTOP);
+    }
+}
+
 std::string CLicenseAgreement::LicensePath() const {
     const std::string relative =
         RunSettings().m_eulaRoot + '\\' + m_language + '\\' + ReadIniString(m_language, "IDS_EULA");
-    return JoinPath(GetProgramFolder(), relative);
+    return JoinPath(GetProgramFolder(), relative, CurrentLeadBytes());
 }
 
 void CLicenseAgreement::StreamLicense(const std::string& path) {
     CFile file(path, CFile::modeRead | CFile::shareDenyNone);
     m_richLicense.SendMessage(EM_EXLIMITTEXT, 0, kLicenseTextLimit);
-    LicenseSource source{file};
+    LicenseSource source{file, m_richLicense.m_hWnd};
     EDITSTREAM stream{};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
     stream.pfnCallback = &ReadLicenseBytes;

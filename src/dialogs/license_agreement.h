@@ -18,7 +18,8 @@ public:
 
     // Loads the rich edit library first; -1 when its class is not registered.
     INT_PTR DoModal() override;
-    // Sets the texts and the text area's colour, then shows the licence file.
+    // Sets the texts and the text area's colour; the licence file streams in
+    // once the dialog is shown.
     BOOL OnInitDialog() override;
 
 protected:
@@ -26,6 +27,10 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     // Continue and Exit go to the framework; the agreement box to OnAgreeClicked.
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Called by the message posted from OnInitDialog: shows and paints the
+    // dialog, then streams the licence file into the read-only text area.
+    void OnStreamLicense();
     // Continue is enabled exactly while the box is ticked.
     void OnAgreeClicked();
     // Program folder, then eulaRoot\<language>\<IDS_EULA>.

@@ -45,41 +45,38 @@ private:
     bool m_wasEnabled;
 };
 
-// Deletes the file when it goes, unless that was done already.
-class FileRemoval {
+// The command file, which records the command line: created new by the
+// launcher after a stale file of its name is removed, held open (others may
+// read it) until the installer has started, then removed, since it holds the
+// password. Removed when it goes, too.
+class CommandFile {
 public:
-    explicit FileRemoval(std::string path) : m_path(std::move(path)) {}
-    FileRemoval(const FileRemoval&) = delete;
-    FileRemoval& operator=(const FileRemoval&) = delete;
-    ~FileRemoval() { RemoveNow(); }
-    void RemoveNow() {
-        if (!m_removed)
+    explicit CommandFile(std::string path) : m_path(std::move(path)) {}
+    CommandFile(const CommandFile&) = delete;
+    CommandFile& operator=(const CommandFile&) = delete;
+    ~CommandFile() { Remove(); }
+
+    // False when it cannot be created; a failed write throws CFileException.
+    bool Create(const std::string& content) {
+        ::DeleteFileA(m_path.c_str());
+        if (!m_file.Open(m_path, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite))
+            return false;
+        m_created = true;
+        m_file.Write(content.data(), static_cast<UINT>(content.size()));
+        return true;
+    }
+    void Remove() {
+        m_file.Close();
+        if (m_created)
             ::DeleteFileA(m_path.c_str());
-        m_removed = true;
+        m_created = false;
     }
 
 private:
     std::string m_path;
-    bool m_removed = false;
+    CFile m_file;
+    bool m_created = false;
 };
-
-// Writes the command line as the file's whole content. A file that cannot be
-// opened is left to the existence check that follows; a failed write is
-// reported with the platform's reason, and the partial file is removed.
-bool WriteCommandFile(const std::string& commandLine, const std::string& path) {
-    CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite))
-        return true;
-    try {
-        file.Write(commandLine.data(), static_cast<UINT>(commandLine.size()));
-    } catch (const CFileException& error) {
-        file.Close();
-        ::DeleteFileA(path.c_str());
-        AppMessageBox(error.what(), MB_OK | MB_ICONEXCLAMATION);
-        return false;
-    }
-    return true;
-}
 
 // Overwrites an edit control's text in place before emptying it.
 void WipeEditText(HWND edit) {
@@ -182,8 +179,9 @@ void CPasswordDlg::OnInstall() {
         ReadFields();
         UncoverOwnerForm();
         const std::string temporaryFolder = TemporaryFolder();
-        const std::string commandFile = JoinPath(temporaryFolder, kCommandFileName);
-        const std::string logFile = JoinPath(temporaryFolder, kLogFileName);
+        const std::string commandFile =
+            JoinPath(temporaryFolder, kCommandFileName, CurrentLeadBytes());
+        const std::string logFile = JoinPath(temporaryFolder, kLogFileName, CurrentLeadBytes());
         commandLine = BuildInstallerCommandLine(
             {m_strProgram, m_strArgs, m_strLanguage, m_strPassword, logFile}, CurrentLeadBytes());
         RunInstaller(commandLine, commandFile);
@@ -207,13 +205,17 @@ void CPasswordDlg::UncoverOwnerForm() {
 }
 
 void CPasswordDlg::RunInstaller(const std::string& commandLine, const std::string& commandFile) {
-    if (!WriteCommandFile(commandLine, commandFile))
-        return;
-    if (!FileExists(commandFile)) {
-        ShowFormattedMessage(m_strLanguage, "IDS_FILENOTFOUND", commandFile);
+    CommandFile file(commandFile);
+    try {
+        if (!file.Create(commandLine)) {
+            ShowFormattedMessage(m_strLanguage, "IDS_FILENOTFOUND", commandFile);
+            return;
+        }
+    } catch (const CFileException& error) {
+        file.Remove();
+        AppMessageBox(error.what(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    FileRemoval removal(commandFile);
     try {
         UniqueHandle process;
         DWORD error = StartInstaller(commandLine, process);
@@ -223,8 +225,7 @@ void CPasswordDlg::RunInstaller(const std::string& commandLine, const std::strin
                         ? ERROR_SUCCESS
                         : ERROR_CANCELLED;
         }
-        // The file only records the command line: it must not keep the password.
-        removal.RemoveNow();
+        file.Remove();
         if (error != ERROR_SUCCESS || !process.valid()) {
             ShowInstallerFailure();
             return;
@@ -234,13 +235,16 @@ void CPasswordDlg::RunInstaller(const std::string& commandLine, const std::strin
             WindowDisabled disabled(m_hWnd);
             outcome = WaitForInstaller(process.get(), m_installerTimeLimitMs);
         }
+        // The installer had the foreground: the outcome is told in front of it.
+        if (const HWND owner = ::GetWindow(m_hWnd, GW_OWNER))
+            ::SetForegroundWindow(owner);
         if (outcome == InstallerWait::Ended)
             AppMessageBox(ReadIniString(m_strLanguage, "IDS_REBOOT_REQUIRED"),
-                          MB_OK | MB_ICONEXCLAMATION);
+                          MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
         else
             ShowInstallerFailure();
     } catch (...) {
-        removal.RemoveNow();
+        file.Remove();
         ShowInstallerFailure();
     }
 }
@@ -251,7 +255,7 @@ DWORD CPasswordDlg::StartInstaller(const std::string& commandLine, UniqueHandle&
 
 void CPasswordDlg::ShowInstallerFailure() const {
     AppMessageBox(ReadIniString(m_strLanguage, "IDS_SQLEXPRESS_FAILED"),
-                  MB_OK | MB_ICONHAND | MB_TASKMODAL);
+                  MB_OK | MB_ICONHAND | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 void CPasswordDlg::WipePassword() {

@@ -24,7 +24,7 @@ int CBDialog::AdoptPicture(CImage& decoded, HRESULT result) {
 }
 
 BOOL CBDialog::OnEraseBkgnd(HDC dc) {
-    m_picture.Draw(dc, 0, 0);
+    Picture().Draw(dc, 0, 0);
     return TRUE;
 }
 

@@ -19,9 +19,16 @@ public:
     // The same for a picture decoded elsewhere, with that decode's result; the
     // picture is taken from `decoded`, which is left empty.
     int AdoptPicture(CImage& decoded, HRESULT result);
-    // Size of the loaded picture in pixels; 0 and 0 before a load succeeded.
-    int GetPictureWidth() const { return m_picture.GetWidth(); }
-    int GetPictureHeight() const { return m_picture.GetHeight(); }
+    // Shows the picture another dialog holds, read-only, instead of one of its
+    // own: a form opened above another shows the same picture. The holder must
+    // outlive this dialog, as a form below a nested one does.
+    void SharePicture(const CBDialog& holder) { m_sharedPicture = &holder.Picture(); }
+    bool SharesPicture() const { return m_sharedPicture != nullptr; }
+    // The picture shown: the shared one, else its own.
+    const CImage& Picture() const { return m_sharedPicture ? *m_sharedPicture : m_picture; }
+    // Size of the picture shown in pixels; 0 and 0 before a load succeeded.
+    int GetPictureWidth() const { return Picture().GetWidth(); }
+    int GetPictureHeight() const { return Picture().GetHeight(); }
     // Its controls are all drawn by the program.
     bool HasStandardControls() const override { return false; }
 
@@ -32,4 +39,5 @@ protected:
     BOOL OnEraseBkgnd(HDC dc);
 
     CImage m_picture;
+    const CImage* m_sharedPicture = nullptr;
 };

@@ -1,13 +1,10 @@
 #include "forms/button_actions.h"
 
+#include "app/ascii_case.h"
 #include "app/paths.h"
 #include "app/tokens.h"
 
 namespace {
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Equal, but for the case of A to Z; a double-byte character only equals itself,
 // and the words compared against are plain ASCII.
@@ -43,7 +40,7 @@ bool IsWebAddress(const std::string& target, const LeadByteTable& leadBytes) {
     return ContainsText(target, "http:", leadBytes) || ContainsText(target, "https:", leadBytes);
 }
 
-std::string ExpandLanguageTokens(const std::string& text, const TokenValues& values,
+std::string ExpandLanguageTokens(const std::string& text, const RunLanguage& values,
                                  const LeadByteTable& leadBytes) {
     std::string result = ReplaceToken(text, "$LANGID", values.langId, leadBytes);
     result = ReplaceToken(result, "$LANGUAGE", values.language, leadBytes);
@@ -51,8 +48,9 @@ std::string ExpandLanguageTokens(const std::string& text, const TokenValues& val
 }
 
 ResolvedTarget ResolveTarget(const std::string& target, const std::string& programFolder,
+                             const LeadByteTable& leadBytes,
                              const std::function<bool(const std::string&)>& exists) {
-    const std::string inProgramFolder = JoinPath(programFolder, target);
+    const std::string inProgramFolder = JoinPath(programFolder, target, leadBytes);
     if (exists(inProgramFolder))
         return {inProgramFolder, true};
     if (exists(target))

@@ -3,6 +3,7 @@
 // and what a failed shell launch means.
 #pragma once
 
+#include "app/language.h"
 #include "app/lead_bytes.h"
 
 #include <functional>
@@ -19,15 +20,9 @@ ButtonAction ParseButtonAction(const std::string& word, const LeadByteTable& lea
 // web address, without an existence test.
 bool IsWebAddress(const std::string& target, const LeadByteTable& leadBytes);
 
-// The three language values of a run, as the tokens of targets name them.
-struct TokenValues {
-    std::string langId;      // "$LANGID", e.g. "1033"
-    std::string language;    // "$LANGUAGE", e.g. "EN"
-    std::string installLang; // "$INSTALLLANG", e.g. "English"
-};
-
-// Replaces "$LANGID", "$LANGUAGE" and "$INSTALLLANG" in that order.
-std::string ExpandLanguageTokens(const std::string& text, const TokenValues& values,
+// Replaces "$LANGID", "$LANGUAGE" and "$INSTALLLANG" in that order by the
+// run's identifier, code and name.
+std::string ExpandLanguageTokens(const std::string& text, const RunLanguage& values,
                                  const LeadByteTable& leadBytes);
 
 // Where a target that is not a web address is opened from: the program's own
@@ -40,6 +35,7 @@ struct ResolvedTarget {
     bool found;
 };
 ResolvedTarget ResolveTarget(const std::string& target, const std::string& programFolder,
+                             const LeadByteTable& leadBytes,
                              const std::function<bool(const std::string&)>& exists);
 
 // What the shell's answer to an open means for the user.

@@ -8,6 +8,7 @@
 #include "forms/button_actions.h"
 #include "forms/launch_error.h"
 #include "framework/message_box.h"
+#include "framework/shell_com.h"
 
 #include <shellapi.h>
 
@@ -71,25 +72,30 @@ void CSubformDlg::RunNestedForm(const std::string& section) {
     }
     NestedFormCount count;
     CSubformDlg form(m_language, m_langId, m_installLang, section, nullptr);
+    // Every form shows the one picture: decoded once, by the first form.
+    form.SharePicture(*this);
     form.DoModal();
 }
 
 void CSubformDlg::OpenTarget(std::string target, std::string args) {
     const LeadByteTable& leadBytes = CurrentLeadBytes();
     const bool webAddress = IsWebAddress(target, leadBytes);
-    const TokenValues values{m_langId, m_language, m_installLang};
+    const RunLanguage values{m_language, m_langId, m_installLang};
     target = ExpandLanguageTokens(target, values, leadBytes);
     args = ExpandLanguageTokens(args, values, leadBytes);
     if (!webAddress) {
-        const ResolvedTarget resolved = ResolveTarget(target, GetProgramFolder(), FileExists);
+        const ResolvedTarget resolved =
+            ResolveTarget(target, GetProgramFolder(), leadBytes, FileExists);
         if (!resolved.found) {
             ShowFormattedMessage(m_language, "IDS_FILENOTFOUND", resolved.path);
             return;
         }
         target = resolved.path;
     }
+    EnsureShellCom();
+    // The form owns whatever the shell shows on its way.
     const HINSTANCE result =
-        ::ShellExecuteA(nullptr, "open", target.c_str(), args.empty() ? nullptr : args.c_str(),
+        ::ShellExecuteA(m_hWnd, "open", target.c_str(), args.empty() ? nullptr : args.c_str(),
                         nullptr, SW_SHOWNORMAL);
     const auto code = reinterpret_cast<INT_PTR>(result);
     if (code <= 32)

@@ -33,7 +33,7 @@ HFONT BaseFont(HWND dialog) {
 
 // Every form shows the one picture [main] names, beside the program.
 std::string PicturePath() {
-    return JoinPath(GetProgramFolder(), RunSettings().m_imageFile);
+    return JoinPath(GetProgramFolder(), RunSettings().m_imageFile, CurrentLeadBytes());
 }
 
 } // namespace
@@ -73,6 +73,10 @@ BOOL CSubformDlg::OnInitDialog() {
     }
     ShadeButtons();
     ::MoveWindow(m_hWnd, 0, 0, GetPictureWidth(), GetPictureHeight(), TRUE);
+    // Fully transparent pixels of the picture are see-through; the window owns the region.
+    UniqueRegion shape = Picture().VisibleRegion();
+    if (shape && ::SetWindowRgn(m_hWnd, shape.get(), FALSE))
+        shape.release();
     CenterWindow();
     SetWindowText(settings.m_productName);
     return TRUE;
@@ -84,6 +88,8 @@ CFormPreload* CSubformDlg::ServingPreload() const {
 }
 
 int CSubformDlg::LoadFormPicture() {
+    if (SharesPicture())
+        return Picture().IsNull() ? 1 : 0;
     if (CFormPreload* preload = ServingPreload()) {
         CImage decoded;
         const HRESULT result = preload->TakePicture(decoded);

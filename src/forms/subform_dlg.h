@@ -47,8 +47,8 @@ protected:
     void CreateVersionFont();
     // The preload given, when it holds this form's reads; else null.
     CFormPreload* ServingPreload() const;
-    // The picture from the preload that serves the form, else from the file;
-    // LoadPicture's result.
+    // The shared picture, else the one from the preload that serves the form,
+    // else from the file; LoadPicture's result.
     int LoadFormPicture();
 
     // True when the action took the click (a declined licence does not).

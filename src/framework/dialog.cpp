@@ -84,11 +84,7 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
     if (!item)
         return;
     if (pDX->m_bSaveAndValidate) {
-        int length = ::GetWindowTextLengthA(item);
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        int copied = ::GetWindowTextA(item, text.data(), length + 1);
-        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-        value = std::move(text);
+        ReadWindowText(item, value);
     } else {
         ::SetWindowTextA(item, value.c_str());
     }
@@ -218,6 +214,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (!self)
         return FALSE;
 
+    // Only top-level windows hear of new system colours; controls follow them.
+    if (msg == WM_SYSCOLORCHANGE)
+        for (HWND child = ::GetWindow(hwnd, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT))
+            ::SendMessageA(child, msg, wParam, lParam);
     LRESULT result = 0;
     bool handled = false;
     const CurrentMessageScope current(*self, MSG{hwnd, msg, wParam, lParam, 0, {0, 0}});
@@ -236,7 +237,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             handled = true;
         }
     }
-    if (msg == WM_NCDESTROY)
+    if (msg == WM_NCDESTROY && !current.ObjectGone())
         self->Detach();
     if (!handled)
         return FALSE;

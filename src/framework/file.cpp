@@ -43,8 +43,12 @@ bool CFile::Open(const std::string& path, UINT flags, DWORD* error) {
     Close();
     const bool write = (flags & modeWrite) != 0;
     const DWORD access = write ? GENERIC_WRITE : GENERIC_READ;
-    const DWORD share = (flags & shareDenyNone) ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
-    const DWORD disposition = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+    const DWORD share = (flags & shareDenyNone)    ? FILE_SHARE_READ | FILE_SHARE_WRITE
+                        : (flags & shareDenyWrite) ? FILE_SHARE_READ
+                                                   : 0;
+    // Never an existing file: one planted under the name (a link, a read-only
+    // file) is neither followed nor taken over.
+    const DWORD disposition = (flags & modeCreate) ? CREATE_NEW : OPEN_EXISTING;
     m_hFile = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
     if (m_hFile == INVALID_HANDLE_VALUE) {

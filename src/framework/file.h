@@ -30,8 +30,9 @@ public:
     // Open flags; combine one mode with the others.
     static constexpr UINT modeRead = 0x0000;
     static constexpr UINT modeWrite = 0x0001;
+    static constexpr UINT shareDenyWrite = 0x0020; // others may read
     static constexpr UINT shareDenyNone = 0x0040;
-    static constexpr UINT modeCreate = 0x1000; // creates, or truncates an existing file
+    static constexpr UINT modeCreate = 0x1000; // creates a new file; fails when one is there
 
     CFile() = default;
     // Opens the file or throws CFileException.

@@ -35,6 +35,7 @@ private:
 using UniqueBrush = GdiObject<HBRUSH>;
 using UniqueBitmap = GdiObject<HBITMAP>;
 using UniquePen = GdiObject<HPEN>;
+using UniqueRegion = GdiObject<HRGN>;
 
 // Selects an object into a device context and selects the previous one back.
 class SelectScope {

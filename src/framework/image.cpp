@@ -129,6 +129,30 @@ HRESULT ConvertInto(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT
     return S_OK;
 }
 
+// The region of the pixels of a 32-bit bitmap with alpha that show; none
+// when every pixel shows.
+UniqueRegion RegionOfRuns(const BYTE* bits, size_t pitch, std::uint32_t width,
+                          std::uint32_t height) {
+    const size_t count = ForEachVisibleRun(bits, pitch, width, height,
+                                           [](std::uint32_t, std::uint32_t, std::uint32_t) {});
+    if (count == 0)
+        return UniqueRegion();
+    std::vector<BYTE> data(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = static_cast<DWORD>(count);
+    header->rcBound = RECT{0, 0, static_cast<LONG>(width), static_cast<LONG>(height)};
+    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    ForEachVisibleRun(bits, pitch, width, height,
+                      [&rects](std::uint32_t row, std::uint32_t left, std::uint32_t right) {
+                          *rects++ = RECT{static_cast<LONG>(left), static_cast<LONG>(row),
+                                          static_cast<LONG>(right), static_cast<LONG>(row + 1)};
+                      });
+    return UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                          reinterpret_cast<const RGNDATA*>(data.data())));
+}
+
 } // namespace
 
 CImage::CImage() {
@@ -144,6 +168,7 @@ void CImage::Destroy() {
     m_bitmap.reset();
     m_width = m_height = m_bitsPerPixel = m_pitch = 0;
     m_hasAlpha = false;
+    m_visibleRegion.reset();
 }
 
 void CImage::Swap(CImage& other) noexcept {
@@ -153,6 +178,7 @@ void CImage::Swap(CImage& other) noexcept {
     std::swap(m_bitsPerPixel, other.m_bitsPerPixel);
     std::swap(m_pitch, other.m_pitch);
     std::swap(m_hasAlpha, other.m_hasAlpha);
+    std::swap(m_visibleRegion, other.m_visibleRegion);
 }
 
 HRESULT CImage::Load(const std::string& path) {
@@ -224,9 +250,21 @@ void CImage::ComposeOverBlack() {
         !section.dsBm.bmBits)
         return;
     ::GdiFlush();
-    ::ComposeOverBlack(static_cast<BYTE*>(section.dsBm.bmBits), static_cast<size_t>(m_pitch),
-                       static_cast<std::uint32_t>(m_width), static_cast<std::uint32_t>(m_height));
+    const auto width = static_cast<std::uint32_t>(m_width);
+    const auto height = static_cast<std::uint32_t>(m_height);
+    BYTE* bits = static_cast<BYTE*>(section.dsBm.bmBits);
+    m_visibleRegion = RegionOfRuns(bits, static_cast<size_t>(m_pitch), width, height);
+    ::ComposeOverBlack(bits, static_cast<size_t>(m_pitch), width, height);
     m_hasAlpha = false;
+}
+
+UniqueRegion CImage::VisibleRegion() const {
+    if (!m_visibleRegion)
+        return UniqueRegion();
+    UniqueRegion copy(::CreateRectRgn(0, 0, 0, 0));
+    if (copy && ::CombineRgn(copy.get(), m_visibleRegion.get(), nullptr, RGN_COPY) == ERROR)
+        copy.reset();
+    return copy;
 }
 
 bool CImage::Draw(HDC dc, int x, int y) const {

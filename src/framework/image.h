@@ -30,8 +30,13 @@ public:
     // handed over this way).
     void Swap(CImage& other) noexcept;
     // Makes a picture with alpha opaque, as if it had been blended once over
-    // black; it is copied, never blended, from then on.
+    // black; it is copied, never blended, from then on. Its fully transparent
+    // pixels are noted first, for VisibleRegion.
     void ComposeOverBlack();
+    // A copy of the region of the pixels that showed before ComposeOverBlack,
+    // for a window whose fully transparent pixels are see-through; none when
+    // every pixel showed. Half-transparent pixels stay in it, composed over black.
+    UniqueRegion VisibleRegion() const;
 
     bool IsNull() const { return !m_bitmap; }
     int GetWidth() const { return m_width; }
@@ -55,4 +60,5 @@ private:
     int m_bitsPerPixel = 0;
     int m_pitch = 0;
     bool m_hasAlpha = false;
+    UniqueRegion m_visibleRegion; // built once, when the picture is composed
 };

@@ -80,6 +80,35 @@ std::optional<ColourMasks> BitfieldMasks(std::uint32_t pixelFormat);
 void PremultiplyAlpha(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,
                       std::uint32_t height);
 
+// Calls visible(row, left, right) for each run of pixels that show (alpha above
+// 0) of a 32-bit bottom-up bitmap, rows counted from the top, `right` one past
+// the run: the shape of a window that shows the picture with its fully
+// transparent pixels see-through. Returns the count of runs, 0 (after calls,
+// which are then to be ignored) when no pixel is fully transparent.
+template <class Visible>
+std::size_t ForEachVisibleRun(const std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,
+                              std::uint32_t height, Visible visible) {
+    std::size_t count = 0;
+    bool hidden = false;
+    for (std::uint32_t row = 0; bitmap && row < height; ++row) {
+        const std::uint8_t* pixels = bitmap + static_cast<std::size_t>(height - 1 - row) * pitch;
+        for (std::uint32_t x = 0; x < width;) {
+            const std::uint32_t start = x;
+            while (x < width && pixels[4 * x + 3] == 0)
+                ++x;
+            hidden = hidden || x > start;
+            const std::uint32_t left = x;
+            while (x < width && pixels[4 * x + 3] != 0)
+                ++x;
+            if (x > left) {
+                visible(row, left, x);
+                ++count;
+            }
+        }
+    }
+    return hidden ? count : 0;
+}
+
 // Composes premultiplied 32-bit pixels over black: the colours stay as they
 // are and every pixel becomes opaque.
 void ComposeOverBlack(std::uint8_t* bitmap, std::size_t pitch, std::uint32_t width,

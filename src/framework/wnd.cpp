@@ -34,14 +34,20 @@ HWND ReflectionTarget(UINT msg, LPARAM lParam) {
 } // namespace
 
 CWnd::~CWnd() {
+    if (m_gone)
+        *m_gone = true;
     if (!m_hWnd)
         return;
-    if (m_createdHere) {
+    if (m_createdHere)
         ::DestroyWindow(m_hWnd); // WM_NCDESTROY detaches
-    } else if (m_originalProc) {
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
-    }
+    else if (m_originalProc)
+        RestoreOriginalProc(m_hWnd, m_originalProc);
     Detach();
+}
+
+void CWnd::RestoreOriginalProc(HWND hwnd, WNDPROC original) {
+    if (::GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc))
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
@@ -110,11 +116,16 @@ void CWnd::DestroyWindow() {
         ::DestroyWindow(m_hWnd);
 }
 
-std::string CWnd::GetWindowText() const {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
+void ReadWindowText(HWND hwnd, std::string& text) {
+    const int length = ::GetWindowTextLengthA(hwnd);
+    text.resize(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    const int copied = ::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+std::string CWnd::GetWindowText() const {
+    std::string text;
+    ReadWindowText(m_hWnd, text);
     return text;
 }
 
@@ -167,12 +178,19 @@ LRESULT CWnd::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 CWnd::CurrentMessageScope::CurrentMessageScope(CWnd& wnd, const MSG& message)
-    : m_wnd(wnd), m_outer(wnd.m_current) {
+    : m_wnd(wnd), m_outer(wnd.m_current), m_outerGone(wnd.m_gone) {
     m_wnd.m_current = message;
+    m_wnd.m_gone = &m_gone;
 }
 
 CWnd::CurrentMessageScope::~CurrentMessageScope() {
+    if (m_gone) {
+        if (m_outerGone)
+            *m_outerGone = true;
+        return;
+    }
     m_wnd.m_current = m_outer;
+    m_wnd.m_gone = m_outerGone;
 }
 
 LRESULT CWnd::Default() {
@@ -197,7 +215,10 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     if (!self || !self->m_originalProc)
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 
+    // A handler may end the object: what is needed after it is copied first.
+    const WNDPROC original = self->m_originalProc;
     LRESULT result = 0;
+    bool gone = false;
     {
         const CurrentMessageScope current(*self, MSG{hwnd, msg, wParam, lParam, 0, {0, 0}});
         bool handled = false;
@@ -207,12 +228,14 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
             ReportWindowProcException();
         }
         if (!handled)
-            result = ::CallWindowProcA(self->m_originalProc, hwnd, msg, wParam, lParam);
+            result = ::CallWindowProcA(original, hwnd, msg, wParam, lParam);
+        gone = current.ObjectGone();
     }
 
     if (msg == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_originalProc));
-        self->Detach();
+        RestoreOriginalProc(hwnd, original);
+        if (!gone)
+            self->Detach();
     }
     return result;
 }

@@ -21,6 +21,10 @@
 
 #include <string>
 
+// Reads a window's text into `text`, in place: a buffer large enough already
+// is reused, so a repeated read allocates nothing.
+void ReadWindowText(HWND hwnd, std::string& text);
+
 class CWnd {
 public:
     CWnd() = default;
@@ -84,22 +88,29 @@ protected:
 
     // Makes a message the one Default() processes while a handler runs, and
     // restores the outer one after (handlers may send messages of their own).
+    // Learns when a handler destroys the object, and then touches it no more.
     class CurrentMessageScope {
     public:
         CurrentMessageScope(CWnd& wnd, const MSG& message);
         ~CurrentMessageScope();
         CurrentMessageScope(const CurrentMessageScope&) = delete;
         CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+        bool ObjectGone() const { return m_gone; }
 
     private:
         CWnd& m_wnd;
         MSG m_outer;
+        bool m_gone = false;
+        bool* m_outerGone;
     };
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Puts the original procedure back, unless another has replaced ours since.
+    static void RestoreOriginalProc(HWND hwnd, WNDPROC original);
 
     WNDPROC m_originalProc = nullptr;
+    bool* m_gone = nullptr; // the innermost running handler's flag, set when the object goes
     MSG m_current{};
     bool m_createdHere = false;
 };

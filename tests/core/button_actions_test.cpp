@@ -62,7 +62,7 @@ TEST(IsWebAddress, LooksForHttpAndHttpsAnywhereAsWritten) {
 }
 
 TEST(ExpandLanguageTokens, FillsTheThreeValuesInTargetsAndArguments) {
-    const TokenValues german{"1031", "DE", "German"};
+    const RunLanguage german{"DE", "1031", "German"};
     const LeadByteTable single;
     EXPECT_EQ(ExpandLanguageTokens("docs\\manual_$LANGUAGE.pdf", german, single),
               "docs\\manual_DE.pdf");
@@ -89,8 +89,9 @@ TEST(ResolveTarget, PrefersTheProgramsCopyThenTheTargetAsWritten) {
         {"", {"D:\\cd\\"}, "D:\\cd\\", true},
     };
     for (const auto& c : cases) {
-        const ResolvedTarget resolved = ResolveTarget(
-            c.target, folder, [&](const std::string& path) { return c.existing.count(path) > 0; });
+        const ResolvedTarget resolved =
+            ResolveTarget(c.target, folder, LeadByteTable(),
+                          [&](const std::string& path) { return c.existing.count(path) > 0; });
         EXPECT_EQ(resolved.path, c.path) << c.target;
         EXPECT_EQ(resolved.found, c.found) << c.target;
     }

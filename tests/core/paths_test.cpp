@@ -5,20 +5,39 @@
 namespace {
 
 TEST(JoinPath, AddsABackslashOnlyWhenNeeded) {
-    EXPECT_EQ(JoinPath("D:\\setup\\", "Setup.ini"), "D:\\setup\\Setup.ini");
-    EXPECT_EQ(JoinPath("D:\\setup", "Setup.ini"), "D:\\setup\\Setup.ini");
-    EXPECT_EQ(JoinPath("D:/setup/", "Setup.ini"), "D:/setup/Setup.ini");
-    EXPECT_EQ(JoinPath("", "Setup.ini"), "Setup.ini");
-    EXPECT_EQ(JoinPath("D:\\cd\\", "docs\\manual_DE.pdf"), "D:\\cd\\docs\\manual_DE.pdf");
-    // The name is appended whatever it holds.
-    EXPECT_EQ(JoinPath("D:\\cd\\", "C:\\x.pdf"), "D:\\cd\\C:\\x.pdf");
-    EXPECT_EQ(JoinPath("D:\\cd\\", ""), "D:\\cd\\");
+    LeadByteTable sjis;
+    sjis.SetLeadByte(0x95); // 0x95 0x5C and 0x94 0x5C are two characters of code page 932
+    sjis.SetLeadByte(0x94);
+    const LeadByteTable single;
+    const struct {
+        const char* folder;
+        const char* name;
+        const LeadByteTable& leadBytes;
+        const char* joined;
+    } cases[] = {
+        {"D:\\setup\\", "Setup.ini", single, "D:\\setup\\Setup.ini"},
+        {"D:\\setup", "Setup.ini", single, "D:\\setup\\Setup.ini"},
+        {"D:/setup/", "Setup.ini", single, "D:/setup/Setup.ini"},
+        {"", "Setup.ini", single, "Setup.ini"},
+        {"D:\\cd\\", "docs\\manual_DE.pdf", single, "D:\\cd\\docs\\manual_DE.pdf"},
+        // The name is appended whatever it holds.
+        {"D:\\cd\\", "C:\\x.pdf", single, "D:\\cd\\C:\\x.pdf"},
+        {"D:\\cd\\", "", single, "D:\\cd\\"},
+        // A folder ending in a double-byte character whose trail byte is 0x5C.
+        {"D:\\\x95\x5C", "Setup.ini", sjis, "D:\\\x95\x5C\\Setup.ini"},
+        {"D:\\a\x94\x5C", "", sjis, "D:\\a\x94\x5C\\"},
+        {"D:\\\x95\x5C\\", "Setup.ini", sjis, "D:\\\x95\x5C\\Setup.ini"},
+        // Only a lead byte makes it one character: in a single-byte code page it is a separator.
+        {"D:\\\x95\x5C", "Setup.ini", single, "D:\\\x95\x5CSetup.ini"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(JoinPath(c.folder, c.name, c.leadBytes), c.joined) << c.folder;
 }
 
 TEST(JoinPath, NeverCutsLongParts) {
     const std::string folder(300, 'f');
     const std::string name(300, 'n');
-    const std::string joined = JoinPath(folder, name);
+    const std::string joined = JoinPath(folder, name, LeadByteTable());
     EXPECT_EQ(joined.size(), 601u);
     EXPECT_FALSE(FitsPlatformPath(joined));
 }

@@ -85,7 +85,7 @@ TEST_F(ShownPicture, EightBitGifKeepsItsPaletteAndIsPaintedOpaque) {
     EXPECT_TRUE(ShowsExactly(ShowPicture("face.gif", EncodeGif8(gif)), expected));
 }
 
-TEST_F(ShownPicture, PngAlphaIsLaidOverBlackAndStaysTheSameAfterRepaints) {
+TEST_F(ShownPicture, PngAlphaZeroIsSeeThroughTheRestLaidOverBlackAndRepaintsTheSame) {
     // Opaque quadrants above; below, a see-through band and a half-through one.
     Picture picture = QuadrantPicture(300, 200);
     const Rgba half{200, 100, 40, 128};
@@ -103,7 +103,7 @@ TEST_F(ShownPicture, PngAlphaIsLaidOverBlackAndStaysTheSameAfterRepaints) {
             if (y < 140)
                 wrongOpaque += p != Packed(picture.at(x, y));
             else if (x < 150)
-                wrongClear += p != 0;
+                wrongClear += p != 0; // the empty screen behind the form
             else
                 wrongHalf += std::abs(RedOf(p) - overBlack(half.r)) > 1 ||
                              std::abs(GreenOf(p) - overBlack(half.g)) > 1 ||
@@ -119,6 +119,15 @@ TEST_F(ShownPicture, PngAlphaIsLaidOverBlackAndStaysTheSameAfterRepaints) {
         ::RedrawWindow(form.hwnd, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     EXPECT_TRUE(CaptureForm(form) == shot);
+
+    // The window's shape leaves out exactly the fully transparent pixels.
+    const HRGN shape = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(::GetWindowRgn(form.hwnd, shape), COMPLEXREGION);
+    for (const POINT& p : {POINT{0, 140}, POINT{149, 199}, POINT{75, 170}})
+        EXPECT_FALSE(::PtInRegion(shape, p.x, p.y)) << p.x << "," << p.y;
+    for (const POINT& p : {POINT{0, 0}, POINT{0, 139}, POINT{150, 140}, POINT{299, 199}})
+        EXPECT_TRUE(::PtInRegion(shape, p.x, p.y)) << p.x << "," << p.y;
+    ::DeleteObject(shape);
 }
 
 // ---------------------------------------------------------------------------

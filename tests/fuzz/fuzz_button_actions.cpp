@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool programCopyExists = input.ConsumeBool();
     const bool targetExists = input.ConsumeBool();
     const std::string word = input.ConsumeRandomLengthString(16);
-    const TokenValues values{input.ConsumeRandomLengthString(8), input.ConsumeRandomLengthString(8),
+    const RunLanguage values{input.ConsumeRandomLengthString(8), input.ConsumeRandomLengthString(8),
                              input.ConsumeRandomLengthString(16)};
     const std::string folder = input.ConsumeRandomLengthString(300);
     const std::string target = input.ConsumeRemainingBytesAsString();
@@ -24,11 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string expanded = ExpandLanguageTokens(target, values, leadBytes);
 
     // The program's copy is asked about first; with no folder both are one path.
-    const std::string inProgramFolder = JoinPath(folder, expanded);
+    const std::string inProgramFolder = JoinPath(folder, expanded, leadBytes);
     const bool asWrittenExists = inProgramFolder == expanded ? programCopyExists : targetExists;
-    const ResolvedTarget resolved = ResolveTarget(expanded, folder, [&](const std::string& path) {
-        return path == inProgramFolder ? programCopyExists : targetExists;
-    });
+    const ResolvedTarget resolved =
+        ResolveTarget(expanded, folder, leadBytes, [&](const std::string& path) {
+            return path == inProgramFolder ? programCopyExists : targetExists;
+        });
     Require(resolved.found == (programCopyExists || asWrittenExists));
     Require(resolved.path == (programCopyExists || !asWrittenExists ? inProgramFolder : expanded));
 

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string folder = input.ConsumeRandomLengthString(300);
     const std::string name = input.ConsumeRemainingBytesAsString();
 
-    const std::string joined = JoinPath(folder, name);
+    const std::string joined = JoinPath(folder, name, leadBytes);
     Require(joined.compare(0, folder.size(), folder) == 0);
     Require(joined.size() >= name.size() &&
             joined.compare(joined.size() - name.size(), name.size(), name) == 0);

@@ -162,6 +162,22 @@ TEST(FormattedMessage, PutsTheInsertInPlaceOfPercentOne) {
     EXPECT_NE(many.find("ins"), std::string::npos);
 }
 
+TEST(FormattedMessage, ReadsEveryInsertAsTextWhateverTypeThePatternGivesIt) {
+    const struct {
+        const char* pattern;
+        const char* shown;
+    } cases[] = {
+        {"Missing %1!S!", "Missing C:\\x.pdf"},      {"Missing %1!x! %2!x!", "Missing C:\\x.pdf "},
+        {"%1!-20s!|%2!d!|%99!I64d!", "C:\\x.pdf||"}, {"%1!*.*s!%3!c!", "C:\\x.pdf"},
+        {"100%% of %1", "100% of C:\\x.pdf"},        {"%%1!S! %! %1", "%1!S! ! C:\\x.pdf"},
+    };
+    for (const auto& c : cases) {
+        ScopedSetupIni ini(std::string("[EN]\nIDS_FILENOTFOUND=") + c.pattern + "\n");
+        EXPECT_EQ(FormatLocalisedMessage("EN", "IDS_FILENOTFOUND", "C:\\x.pdf"), c.shown)
+            << c.pattern;
+    }
+}
+
 TEST(FormattedMessage, AnUnusableTextStillShowsTheInsert) {
     ScopedSetupIni ini("[EN]\nIDS_EMPTY=\n");
     const std::string shown = FormatLocalisedMessage("EN", "IDS_FILENOTFOUND", "C:\\missing.pdf");

@@ -166,7 +166,6 @@ TEST(ButtonST, HoverShowsARaisedFrameOnceAndEndsInEveryWay) {
             {"mouse leave", [&] { b.button.SendMessage(WM_MOUSELEAVE); }},
             {"kill focus", [&] { b.button.SendMessage(WM_KILLFOCUS); }},
             {"cancel mode", [&] { b.button.SendMessage(WM_CANCELMODE); }},
-            {"deactivation", [&] { b.button.SendMessage(WM_ACTIVATE, WA_INACTIVE); }},
             {"move onto another window",
              [&] {
                  POINT outside{-20, kHeight / 2};

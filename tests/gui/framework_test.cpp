@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -89,6 +90,34 @@ TEST(Wnd, ARefusedSubclassLeavesNothingBound) {
     EXPECT_FALSE(wnd.SubclassWindow(desktop));
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandle(desktop), nullptr);
+}
+
+TEST(Wnd, AHandlerMayEndItsObjectAndAnotherSubclassOnTopIsLeftInPlace) {
+    struct SelfEnding : CWnd {
+        std::unique_ptr<CWnd>* owner = nullptr;
+        bool OnMessage(UINT, WPARAM, LPARAM, LRESULT& result) override {
+            result = 7;
+            owner->reset();
+            return true;
+        }
+    };
+    const HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr,
+                                        nullptr, nullptr);
+    const LONG_PTR classProc = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+    const auto onTop = reinterpret_cast<LONG_PTR>(&::DefWindowProcA);
+    for (bool endedByHandler : {true, false}) {
+        std::unique_ptr<CWnd> bound = std::make_unique<SelfEnding>();
+        static_cast<SelfEnding&>(*bound).owner = &bound;
+        ASSERT_TRUE(bound->SubclassWindow(hwnd));
+        if (endedByHandler)
+            EXPECT_EQ(::SendMessageA(hwnd, WM_APP, 0, 0), 7);
+        else
+            ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, onTop);
+        bound.reset();
+        EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+        EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), endedByHandler ? classProc : onTop);
+    }
+    ::DestroyWindow(hwnd);
 }
 
 TEST(Dialog, OkSavesTheControlsAndCancelDoesNot) {

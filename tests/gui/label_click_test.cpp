@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <objbase.h>
+
 namespace {
 
 // Real mouse input at the centre of the label.
@@ -77,6 +79,10 @@ TEST(LabelClick, WithoutTheNotifyFlagTheShellOpensTheLabelsText) {
     ::DeleteFileA(marker.c_str());
     EXPECT_TRUE(opened);
     EXPECT_TRUE(bound.host.notifications.empty());
+    // The shell was called in a single-threaded apartment: joining it again is no change.
+    EXPECT_EQ(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE),
+              S_FALSE);
+    ::CoUninitialize();
 }
 
 } // namespace

@@ -57,8 +57,7 @@ public:
 
 protected:
     DWORD StartInstaller(const std::string& commandLine, UniqueHandle& process) override {
-        commandFileAtStart =
-            ReadFileBytes(JoinPath(PlatformFolder(::GetTempPathA), kCommandFileName));
+        commandFileAtStart = ReadFileBytes(PlatformFolder(::GetTempPathA) + kCommandFileName);
         if (elevationRequired)
             return kErrorElevationRequired;
         return CPasswordDlg::StartInstaller(commandLine, process);
@@ -107,7 +106,7 @@ protected:
     const std::string m_folder = GetProgramFolder();
     const std::string m_recorder = m_folder + "recorder.exe";
     const std::string m_logPath = m_folder + "password_dlg_recorder.log";
-    const std::string m_commandFile = JoinPath(PlatformFolder(::GetTempPathA), kCommandFileName);
+    const std::string m_commandFile = PlatformFolder(::GetTempPathA) + kCommandFileName;
     ScopedEnvironment m_recorderLog;
 };
 
@@ -158,7 +157,7 @@ TEST_F(PasswordDlgTest, InstallerGetsTheCommandLineAndNothingKeepsThePassword) {
     const INT_PTR result =
         Run(dialog, [&](PasswordDlgUnderTest& d) { TypeAndInstall(d, password); });
 
-    const std::string log = JoinPath(PlatformFolder(::GetTempPathA), kLogFileName);
+    const std::string log = PlatformFolder(::GetTempPathA) + kLogFileName;
     const std::string commandLine =
         "\"" + copy + "\" /log=\"" + log + "\" /sa=Ab 1\"cd /again=Ab 1\"cd /l=$LANGUAGE";
     EXPECT_EQ(result, IDOK);
@@ -193,7 +192,16 @@ TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
         // Found by its bare name in the launcher's folder, started through the shell.
         {"elevation required", "recorder", "0", "0", true, false, "Restart needed", IDI_EXCLAMATION,
          true},
+        // Only in the current folder and on the search path: never started, let alone elevated.
+        {"planted", "planted", "0", "0", false, false, "Installer failed", IDI_HAND, false},
+        {"planted elevated", "planted", "0", "0", true, false, "Installer failed", IDI_HAND, false},
     };
+    const std::string planted = PlatformFolder(::GetTempPathA) + "planted_folder";
+    ::CreateDirectoryA(planted.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA(m_recorder.c_str(), (planted + "\\planted.exe").c_str(), FALSE));
+    const std::string outerFolder = PlatformFolder(::GetCurrentDirectoryA);
+    ::SetCurrentDirectoryA(planted.c_str());
+    const ScopedEnvironment path("PATH", planted);
     for (const OutcomeCase& c : cases) {
         SCOPED_TRACE(c.name);
         const ScopedEnvironment neverIdle("RECORDER_NEVER_IDLE", c.neverIdle);
@@ -208,7 +216,8 @@ TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
         ASSERT_EQ(watcher.boxes().size(), 1u);
         EXPECT_EQ(watcher.boxes()[0].text, c.message);
         EXPECT_EQ(watcher.boxes()[0].icon, ::LoadIconA(nullptr, c.icon));
-        const std::string line = std::string("recorder.exe\" /sa=") + kPassword + "\n";
+        // Any program started with the password: the recorder or a planted copy of it.
+        const std::string line = std::string(".exe\" /sa=") + kPassword + "\n";
         EXPECT_EQ(PumpMessagesUntil(
                       [&] { return ReadFileBytes(m_logPath).find(line) != std::string::npos; },
                       kRecordWaitMs),
@@ -216,6 +225,8 @@ TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
             << ReadFileBytes(m_logPath);
         EXPECT_FALSE(FileExists(m_commandFile));
     }
+    ::SetCurrentDirectoryA(outerFolder.c_str());
+    ::DeleteFileA((planted + "\\planted.exe").c_str());
 }
 
 TEST_F(PasswordDlgTest, CommandFileThatCannotBeCreatedIsReportedEvenWithoutItsText) {

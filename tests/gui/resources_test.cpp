@@ -139,7 +139,7 @@ TEST(Resources, LicenceTemplate) {
     EXPECT_EQ(dialog.face, "MS Shell Dlg");
     // Each field follows the label that names it for assistive technology.
     ExpectControls(dialog, {{119, "Static", "<agreement>", 0x50020200, 0, 7, 9, 312, 15},
-                            {120, "RichEdit20A", "", 0x50B10044, 0, 7, 28, 312, 124},
+                            {120, "RichEdit20A", "", 0x50B10844, 0, 7, 28, 312, 124},
                             {118, "Button", "<agreement>", 0x50010003, 0, 7, 155, 312, 10},
                             {IDOK, "Button", "Continue", 0x58010001, 0, 177, 169, 69, 14},
                             {IDCANCEL, "Button", "Exit", 0x50010000, 0, 250, 169, 69, 14}});

@@ -1,19 +1,12 @@
 #include "form_sections.h"
 
+#include "app/ascii_case.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/button_actions.h"
 #include "forms/form_layout.h"
 
 #include <algorithm>
-
-namespace {
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-} // namespace
 
 bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

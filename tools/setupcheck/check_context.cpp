@@ -23,7 +23,7 @@ CheckLanguage LanguageOfSection(const std::string& name) {
     // without regard to case.
     const RunLanguage run =
         ResolveLanguage(UpperCaseMultibyte(name, singleByte), std::nullopt, singleByte);
-    return {name, TokenValues{run.langId, run.language, run.installLang}};
+    return {name, run};
 }
 
 std::vector<CheckLanguage> FallbackLanguages() {

@@ -15,7 +15,7 @@
 // A language section and the token values a run in that language has.
 struct CheckLanguage {
     std::string section; // as written, e.g. "fr"
-    TokenValues tokens;  // tokens.language is the code as the launcher holds it, e.g. "FR"
+    RunLanguage tokens;  // tokens.language is the code as the launcher holds it, e.g. "FR"
 };
 
 // The language sections: [XX] of two ASCII letters that hold some "IDS_" key,

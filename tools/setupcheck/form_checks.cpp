@@ -5,6 +5,7 @@
 #include "app/face_name.h"
 #include "app/paths.h"
 #include "app/tokens.h"
+#include "dialogs/installer_program.h"
 #include "forms/form_layout.h"
 
 #include <algorithm>
@@ -39,6 +40,20 @@ bool HoldsSwitches(const std::string& url) {
     for (size_t i = 0; i + 1 < url.size(); ++i)
         if ((url[i] == ' ' || url[i] == '\t') && (url[i + 1] == '/' || url[i + 1] == '-'))
             return true;
+    return false;
+}
+
+// Whether "$LOGFILE" stands outside double quotes in the arguments: the log
+// path lies in the user's folder, and a blank in its name would split it.
+bool HoldsUnquotedLogFile(const std::string& args, const LeadByteTable& leadBytes) {
+    const std::string token = "$LOGFILE";
+    bool quoted = false;
+    for (size_t i = 0; i < args.size(); i += leadBytes.CharLength(args, i)) {
+        if (args[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && args.compare(i, token.size(), token) == 0)
+            return true;
+    }
     return false;
 }
 
@@ -152,6 +167,10 @@ private:
             NeedKeys({"IDS_CAPTION", "IDS_PASSWORD", "IDS_CONFIRM", "IDS_INSTALL", "IDS_CANCEL",
                       "IDS_SQLEXPRESS_FAILED", "IDS_REBOOT_REQUIRED", "IDS_FILENOTFOUND"});
             Installer(url, urlLine);
+            if (HoldsUnquotedLogFile(m_context.Read(section, "args"), m_context.medium.LeadBytes()))
+                m_context.Report(Severity::kWarning, Index().LineOf(section, "args"),
+                                 "$LOGFILE outside quotes: a log path with a blank splits in "
+                                 "two arguments; write \"$LOGFILE\"");
             return;
         case ButtonAction::kUnknown:
             break;
@@ -181,7 +200,7 @@ private:
             const std::string target =
                 ExpandLanguageTokens(url, language.tokens, medium.LeadBytes());
             const ResolvedTarget resolved =
-                ResolveTarget(target, medium.Folder(),
+                ResolveTarget(target, medium.Folder(), medium.LeadBytes(),
                               [&medium](const std::string& path) { return medium.Exists(path); });
             if (!resolved.found) {
                 failing.push_back(language.section);
@@ -203,9 +222,8 @@ private:
                                  "looked for " + lookedFor + ")");
     }
 
-    // The database installer: "$LANGUAGE" replaced, found in the program's
-    // folder or as written, ".exe" added to a name without extension as
-    // process creation adds it.
+    // The database installer: "$LANGUAGE" replaced, found where the launcher
+    // finds it.
     void Installer(const std::string& url, int line) {
         const Medium& medium = m_context.medium;
         std::vector<std::string> failing;
@@ -223,17 +241,12 @@ private:
 
     bool InstallerExists(const std::string& program) const {
         const Medium& medium = m_context.medium;
-        const size_t nameStart = program.find_last_of("\\/:") + 1;
-        const bool hasExtension = program.find('.', nameStart) != std::string::npos;
-        for (const std::string& path : {JoinPath(medium.Folder(), program), program}) {
-            if (program.empty())
-                break;
-            if (medium.Exists(path) && !medium.IsFolder(path))
-                return true;
-            if (!hasExtension && medium.Exists(path + ".exe"))
-                return true;
-        }
-        return false;
+        return !ResolveInstallerProgram(program, medium.Folder(), medium.SystemFolders(),
+                                        medium.LeadBytes(),
+                                        [&medium](const std::string& path) {
+                                            return medium.Exists(path) && !medium.IsFolder(path);
+                                        })
+                    .empty();
     }
 
     void Subform(const std::string& section) {

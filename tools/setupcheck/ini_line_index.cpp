@@ -1,10 +1,8 @@
 #include "ini_line_index.h"
 
-namespace {
+#include "app/ascii_case.h"
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+namespace {
 
 // Blanks the profile functions strip around names and values (0x1A is the old
 // end-of-file mark).

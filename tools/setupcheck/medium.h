@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct PictureSize {
     int width;
@@ -21,6 +22,8 @@ public:
     // The folder, ending in a backslash.
     virtual const std::string& Folder() const = 0;
     virtual const LeadByteTable& LeadBytes() const = 0;
+    // Where the launcher looks for a bare installer name after its own folder.
+    virtual std::vector<std::string> SystemFolders() const = 0;
 
     // The whole value of a key of Setup.ini, longer than the launcher reads it;
     // none when the key is missing.

@@ -3,6 +3,7 @@
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
+#include "dialogs/installer_process.h"
 #include "framework/file.h"
 #include "framework/image.h"
 
@@ -20,10 +21,15 @@ const std::string kMissing = "\x01\x02missing\x02\x01";
 } // namespace
 
 ProfileMedium::ProfileMedium(const std::string& folder)
-    : m_folder(JoinPath(folder, "")), m_setupIni(JoinPath(m_folder, "Setup.ini")) {}
+    : m_folder(JoinPath(folder, "", CurrentLeadBytes())),
+      m_setupIni(JoinPath(m_folder, "Setup.ini", CurrentLeadBytes())) {}
 
 const LeadByteTable& ProfileMedium::LeadBytes() const {
     return CurrentLeadBytes();
+}
+
+std::vector<std::string> ProfileMedium::SystemFolders() const {
+    return InstallerSystemFolders();
 }
 
 std::optional<std::string> ProfileMedium::Value(const std::string& section,

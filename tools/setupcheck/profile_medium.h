@@ -13,6 +13,7 @@ public:
 
     const std::string& Folder() const override { return m_folder; }
     const LeadByteTable& LeadBytes() const override;
+    std::vector<std::string> SystemFolders() const override;
     std::optional<std::string> Value(const std::string& section,
                                      const std::string& key) const override;
     int Integer(const std::string& section, const std::string& key,

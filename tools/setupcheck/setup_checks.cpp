@@ -37,7 +37,8 @@ void CheckMainSettings(CheckContext& context) {
     const IniLineIndex& index = context.index;
     const std::string imageFile = context.Read("main", "imageFile");
     const int imageLine = index.LineOf("main", "imageFile");
-    const std::string picturePath = JoinPath(context.medium.Folder(), imageFile);
+    const std::string picturePath =
+        JoinPath(context.medium.Folder(), imageFile, context.medium.LeadBytes());
     if (imageFile.empty())
         context.Report(Severity::kError, imageLine,
                        "no imageFile in [main]: every form needs its picture");

@@ -18,7 +18,8 @@ void CheckLicence(CheckContext& context, const CheckLanguage& language) {
     const std::string relative = context.Read("main", "eulaRoot") + '\\' +
                                  language.tokens.language + '\\' +
                                  context.ReadText(language.section, "IDS_EULA");
-    const std::string path = JoinPath(context.medium.Folder(), relative);
+    const std::string path =
+        JoinPath(context.medium.Folder(), relative, context.medium.LeadBytes());
     const int line = TextLine(context, language, "IDS_EULA");
     const std::string where = "licence \"" + relative + "\" of [" + language.section + "] ";
     if (!context.medium.Exists(path)) {
