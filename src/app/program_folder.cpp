@@ -1,6 +1,7 @@
 #include "app/program_folder.h"
 
 #include "framework/message_box.h"
+#include "framework/program_path.h"
 
 #include <io.h>
 #include <windows.h>
@@ -31,9 +32,10 @@ std::string AnsiPath(const wchar_t* path) {
 }
 
 WidePath GetProgramFolderWide() {
-    // A path that filled the buffer was cut: it is not the real folder.
-    WidePath folder = PlatformWidePath(
-        [](wchar_t* buffer, unsigned size) { return ::GetModuleFileNameW(nullptr, buffer, size); });
+    const std::wstring program = GetProgramPathWide();
+    WidePath folder{};
+    if (program.size() < folder.size())
+        program.copy(folder.data(), program.size());
     int end = ::lstrlenW(folder.data());
     while (end > 0 && folder[end - 1] != L'\\' && folder[end - 1] != L'/')
         --end;

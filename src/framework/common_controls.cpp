@@ -1,6 +1,7 @@
 #include "framework/common_controls.h"
 
 #include "framework/dll_safety.h"
+#include "framework/program_path.h"
 
 namespace {
 
@@ -11,15 +12,13 @@ constexpr WORD kCommonControlsManifest = 2;
 class ActivationContext {
 public:
     ActivationContext() {
-        // Wide: a folder the code page cannot spell is read whole.
-        wchar_t path[MAX_PATH] = {};
-        const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
+        const std::wstring path = GetProgramPathWide();
+        if (path.empty())
             return;
         ACTCTXW description{};
         description.cbSize = sizeof description;
         description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-        description.lpSource = path;
+        description.lpSource = path.c_str();
         description.hModule = ::GetModuleHandleW(nullptr);
         description.lpResourceName = MAKEINTRESOURCEW(kCommonControlsManifest);
         m_handle = ::CreateActCtxW(&description);

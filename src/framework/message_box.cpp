@@ -2,28 +2,32 @@
 
 #include "framework/app.h"
 #include "framework/common_controls.h"
+#include "framework/program_path.h"
 
 #include <new>
 #include <stdexcept>
 
+namespace {
+
+// The program file's name without folder and extension, e.g. L"launcher".
+std::wstring GetProgramNameWide() {
+    const std::wstring path = GetProgramPathWide();
+    if (path.empty())
+        return L"launcher";
+    const std::size_t name = path.find_last_of(L"\\/:") + 1; // npos + 1 is 0
+    const std::size_t dot = path.find_last_of(L'.');
+    return path.substr(name,
+                       dot == std::wstring::npos || dot < name ? std::wstring::npos : dot - name);
+}
+
+} // namespace
+
 std::string GetProgramName() {
-    char path[MAX_PATH] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return "launcher";
-    // The file name starts after the last separator; CharNextA keeps double-byte
-    // characters whole.
-    const char* name = path;
-    const char* dot = nullptr;
-    for (const char* p = path; *p; p = ::CharNextA(p)) {
-        if (*p == '\\' || *p == '/' || *p == ':') {
-            name = p + 1;
-            dot = nullptr;
-        } else if (*p == '.') {
-            dot = p;
-        }
-    }
-    return dot ? std::string(name, dot) : std::string(name);
+    const std::wstring name = GetProgramNameWide();
+    char narrow[MAX_PATH] = {};
+    const int bytes =
+        ::WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+    return bytes > 1 ? std::string(narrow, bytes - 1) : std::string("launcher");
 }
 
 int AppMessageBox(const std::string& text, UINT type) {
@@ -33,9 +37,7 @@ int AppMessageBox(const std::string& text, UINT type) {
 
 int AppMessageBoxWide(const wchar_t* text, UINT type) {
     const CommonControlsScope controls;
-    wchar_t title[MAX_PATH] = {};
-    ::MultiByteToWideChar(CP_ACP, 0, GetProgramName().c_str(), -1, title, MAX_PATH);
-    return ::MessageBoxW(GetSafeOwner(), text, title, type);
+    return ::MessageBoxW(GetSafeOwner(), text, GetProgramNameWide().c_str(), type);
 }
 
 void ReportWindowProcException() {
