@@ -32,10 +32,7 @@ std::string AnsiPath(const wchar_t* path) {
 }
 
 WidePath GetProgramFolderWide() {
-    const std::wstring program = GetProgramPathWide();
-    WidePath folder{};
-    if (program.size() < folder.size())
-        program.copy(folder.data(), program.size());
+    WidePath folder = GetProgramPathWide();
     int end = ::lstrlenW(folder.data());
     while (end > 0 && folder[end - 1] != L'\\' && folder[end - 1] != L'/')
         --end;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/paths.h"
+#include "framework/program_path.h"
 
 #include <array>
 #include <string>
@@ -16,9 +17,7 @@ template <typename Query> std::string PlatformPath(Query query) {
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
 
-// A path in wide text, ending in its terminator; empty (the terminator first)
-// for none.
-using WidePath = std::array<wchar_t, kMaxPathBytes>;
+static_assert(std::tuple_size<WidePath>::value == kMaxPathBytes);
 
 // The same for a path the platform writes as wide text.
 template <typename Query> WidePath PlatformWidePath(Query query) {

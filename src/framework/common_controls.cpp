@@ -12,13 +12,13 @@ constexpr WORD kCommonControlsManifest = 2;
 class ActivationContext {
 public:
     ActivationContext() {
-        const std::wstring path = GetProgramPathWide();
-        if (path.empty())
+        const WidePath path = GetProgramPathWide();
+        if (!path[0])
             return;
         ACTCTXW description{};
         description.cbSize = sizeof description;
         description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-        description.lpSource = path.c_str();
+        description.lpSource = path.data();
         description.hModule = ::GetModuleHandleW(nullptr);
         description.lpResourceName = MAKEINTRESOURCEW(kCommonControlsManifest);
         m_handle = ::CreateActCtxW(&description);

@@ -4,29 +4,39 @@
 #include "framework/common_controls.h"
 #include "framework/program_path.h"
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 
 namespace {
 
 // The program file's name without folder and extension, e.g. L"launcher".
-std::wstring GetProgramNameWide() {
-    const std::wstring path = GetProgramPathWide();
-    if (path.empty())
-        return L"launcher";
-    const std::size_t name = path.find_last_of(L"\\/:") + 1; // npos + 1 is 0
-    const std::size_t dot = path.find_last_of(L'.');
-    return path.substr(name,
-                       dot == std::wstring::npos || dot < name ? std::wstring::npos : dot - name);
+WidePath GetProgramNameWide() {
+    WidePath name = GetProgramPathWide();
+    if (!name[0])
+        return WidePath{L"launcher"};
+    const wchar_t* start = name.data();
+    const wchar_t* dot = nullptr;
+    for (const wchar_t* p = name.data(); *p; ++p) {
+        if (*p == L'\\' || *p == L'/' || *p == L':') {
+            start = p + 1;
+            dot = nullptr;
+        } else if (*p == L'.') {
+            dot = p;
+        }
+    }
+    const std::size_t length = (dot ? dot : start + ::lstrlenW(start)) - start;
+    std::copy(start, start + length, name.begin());
+    name[length] = L'\0';
+    return name;
 }
 
 } // namespace
 
 std::string GetProgramName() {
-    const std::wstring name = GetProgramNameWide();
     char narrow[MAX_PATH] = {};
-    const int bytes =
-        ::WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, GetProgramNameWide().data(), -1, narrow,
+                                            sizeof narrow, nullptr, nullptr);
     return bytes > 1 ? std::string(narrow, bytes - 1) : std::string("launcher");
 }
 
@@ -37,7 +47,7 @@ int AppMessageBox(const std::string& text, UINT type) {
 
 int AppMessageBoxWide(const wchar_t* text, UINT type) {
     const CommonControlsScope controls;
-    return ::MessageBoxW(GetSafeOwner(), text, GetProgramNameWide().c_str(), type);
+    return ::MessageBoxW(GetSafeOwner(), text, GetProgramNameWide().data(), type);
 }
 
 void ReportWindowProcException() {
