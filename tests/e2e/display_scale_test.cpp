@@ -4,7 +4,9 @@
 #include "launcher_fixture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,38 @@ std::pair<int, int> InkRows(const ScreenImage& shot, RECT box, bool (*ink)(uint3
     return rows;
 }
 
+// Grey levels of `box` stretched bilinearly to width x height, as the system
+// stretches the window of a program unaware of the scale.
+std::vector<double> Grey(const ScreenImage& shot, RECT box, int width, int height) {
+    const int w = box.right - box.left, h = box.bottom - box.top;
+    const auto grey = [&](double x, double y) {
+        const uint32_t p =
+            shot.at(box.left + std::min(int(x), w - 1), box.top + std::min(int(y), h - 1));
+        return (RedOf(p) + GreenOf(p) + BlueOf(p)) / 3.0;
+    };
+    std::vector<double> out;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double sx = std::clamp((x + 0.5) * w / width - 0.5, 0.0, w - 1.0),
+                         fx = sx - int(sx),
+                         sy = std::clamp((y + 0.5) * h / height - 0.5, 0.0, h - 1.0),
+                         fy = sy - int(sy);
+            out.push_back((grey(sx, sy) * (1 - fx) + grey(sx + 1, sy) * fx) * (1 - fy) +
+                          (grey(sx, sy + 1) * (1 - fx) + grey(sx + 1, sy + 1) * fx) * fy);
+        }
+    return out;
+}
+
+// Mean absolute difference of neighbouring pixels across the ink's edges
+// (pairs further apart than the face's faint gradient), along the rows.
+double EdgeContrast(const std::vector<double>& grey, int width) {
+    double sum = 0, edges = 0;
+    for (size_t i = 1; i < grey.size(); ++i)
+        if (const double d = std::abs(grey[i] - grey[i - 1]); d > 24 && i % width)
+            sum += d, ++edges;
+    return sum / std::max(edges, 1.0);
+}
+
 class DisplayScale : public LauncherTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DisplayScale, FormsAndDialogsAreDrawnAtTheFittedScale) {
@@ -47,6 +81,12 @@ TEST_P(DisplayScale, FormsAndDialogsAreDrawnAtTheFittedScale) {
         "versionNumber=Version 1\nversionX=20\nversionY=360\n[main.button1]\n" + button +
         "100\naction=sqlexpress\n[main.button2]\n" + button +
         "300\naction=clickThru\n[EN]\nIDS_GO=HEH\nIDS_LICENSECAPTION=Licence\n");
+    // The same caption drawn at 96 DPI, the measure of the scaled one.
+    ScreenImage at96;
+    if (asked > 96) {
+        Start("EN");
+        at96 = CaptureForm(WaitForForm());
+    }
     const PrefixDpi display(std::abs(GetParam()));
     Start("EN");
     const WindowFacts form = WaitForForm();
@@ -71,10 +111,25 @@ TEST_P(DisplayScale, FormsAndDialogsAreDrawnAtTheFittedScale) {
                                  [](uint32_t p) { return RedOf(p) > 0xE0 && GreenOf(p) > 0xE0; });
     EXPECT_GE(version.first, At(360, dpi));
     EXPECT_LE(version.first, At(366, dpi));
-    const auto caption = InkRows(
-        shot, {first.left + 4, first.top + 4, first.right - 4, first.bottom - 4},
-        [](uint32_t p) { return RedOf(p) < 0x60 && GreenOf(p) < 0x60 && BlueOf(p) < 0x60; });
+    const auto dark = [](uint32_t p) {
+        return RedOf(p) < 0x60 && GreenOf(p) < 0x60 && BlueOf(p) < 0x60;
+    };
+    const auto caption =
+        InkRows(shot, {first.left + 4, first.top + 4, first.right - 4, first.bottom - 4}, dark);
     EXPECT_NEAR(caption.second - caption.first, 8.0 * dpi / 96, 1.5);
+    if (!at96.empty()) {
+        // Sharp: of s times the 96-DPI caption's height, its edges steeper than
+        // that caption stretched by s.
+        const RECT box96{104, 204, 256, 236},
+            box{first.left + At(4, dpi), first.top + At(4, dpi), first.right - At(4, dpi),
+                first.bottom - At(4, dpi)};
+        const auto ink96 = InkRows(at96, box96, dark);
+        EXPECT_NEAR(caption.second - caption.first, (ink96.second - ink96.first) * dpi / 96.0, 1.5);
+        const int w = box.right - box.left, h = box.bottom - box.top;
+        const double sharp = EdgeContrast(Grey(shot, box, w, h), w),
+                     blurred = EdgeContrast(Grey(at96, box96, w, h), w);
+        EXPECT_GT(sharp, blurred * 1.4) << sharp << " against " << blurred;
+    }
 
     // A real click where only the scaled button lies presses it; the dialogs
     // are about their templates' width in dialog units times 6 / 4 pixels
