@@ -60,6 +60,18 @@ REG
   fi
 fi
 
+# Focus cues hidden until the keyboard is used, as Windows has them by default;
+# Wine's default shows them always (bit 0x20 of the mask's first byte).
+if [ ! -f "$prefix/.keyboard-cues-hidden" ]; then
+  import_registry <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"UserPreferencesMask"=hex:10,00,02,80,12,00,00,00
+REG
+  touch "$prefix/.keyboard-cues-hidden"
+fi
+
 if $fresh; then
   wineserver -w
   touch "$prefix/.prepared"

@@ -475,31 +475,9 @@ std::tuple<std::wstring, std::wstring, long, long> AskAccessibility(HWND window)
     return answers;
 }
 
-const std::string kTwoButtons = "[main]\nbuttonCount=2\n"
-                                "[main.button1]\nlabel=IDS_ONE\nx=10\ny=20\nwidth=100\nheight=30\n"
-                                "[main.button2]\nlabel=IDS_TWO\nx=10\ny=60\nwidth=100\nheight=30\n"
-                                "[EN]\nIDS_ONE=Install\\nnow\nIDS_TWO=Fish && &Chips\n";
-
-TEST_F(FormTest, AssistiveTechnologyReadsTheTitleTheVersionAndEachButtonAsShown) {
-    FormUnderTest form;
-    Run(form, kTwoButtons, [&](FormUnderTest& f) {
-        const auto window = AskAccessibility(f.m_hWnd);
-        EXPECT_EQ(std::get<0>(window), L"Product Setup");
-        EXPECT_EQ(std::get<1>(window), L"Version 2.0");
-        ::EnableWindow(f.Button(1).m_hWnd, FALSE);
-        const auto first = AskAccessibility(f.Button(0).m_hWnd);
-        const auto second = AskAccessibility(f.Button(1).m_hWnd);
-        EXPECT_EQ(std::get<0>(first), L"Install now");
-        EXPECT_EQ(std::get<0>(second), L"Fish & Chips");
-        EXPECT_EQ(std::get<2>(first), ROLE_SYSTEM_PUSHBUTTON);
-        EXPECT_EQ(std::get<2>(second), ROLE_SYSTEM_PUSHBUTTON);
-        EXPECT_EQ(std::get<3>(first) & STATE_SYSTEM_UNAVAILABLE, 0);
-        EXPECT_NE(std::get<3>(second) & STATE_SYSTEM_UNAVAILABLE, 0);
-    });
-}
-
-// Captions and version text in the scheme's colours over the picture, the cue without a key.
-TEST_F(FormTest, HighContrastDrawsCaptionsAndVersionInTheSchemesColoursOverThePicture) {
+// In high contrast: captions and version text in the scheme's colours over the
+// picture, the cue without a key; what assistive technology reads, as shown.
+TEST_F(FormTest, HighContrastAndAssistiveTechnologyShowAndReadTheFormAsItIs) {
     const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
     const COLORREF scheme[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
     const COLORREF saved[] = {::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT)};
@@ -507,36 +485,51 @@ TEST_F(FormTest, HighContrastDrawsCaptionsAndVersionInTheSchemesColoursOverThePi
     OverrideHighContrast(1); // the platform's own setting cannot be switched under Wine
     m_app.m_versionFont = "Arial";
     FormUnderTest form;
-    Run(form, kTwoButtons, [&](FormUnderTest& f) {
-        ::RedrawWindow(f.m_hWnd, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        TestSurface shown(kPictureWidth, kPictureHeight, RGB(1, 2, 3));
-        ASSERT_TRUE(::BitBlt(shown.dc(), 0, 0, kPictureWidth, kPictureHeight,
-                             WindowDC(f.m_hWnd).get(), 0, 0, SRCCOPY));
-        int version[2] = {0, 0}; // black face and white text outside the buttons
-        for (int y = 0; y < kPictureHeight; ++y)
-            for (int x = 0; x < kPictureWidth; ++x) {
-                const std::uint32_t pixel = shown.Pixel(x, y);
-                const bool button =
-                    x >= 10 && x < 110 && ((y >= 20 && y < 50) || (y >= 60 && y < 90));
-                if (pixel == kPictureColour && !button)
-                    continue;
-                ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFF)
-                    << std::hex << pixel << std::dec << " at " << x << "," << y;
-                ASSERT_TRUE(button || (x >= 20 && y >= 30)) << x << "," << y;
-                version[pixel & 1] += !button;
+    Run(form,
+        "[main]\nbuttonCount=2\n"
+        "[main.button1]\nlabel=IDS_ONE\nx=10\ny=20\nwidth=100\nheight=30\n"
+        "[main.button2]\nlabel=IDS_TWO\nx=10\ny=60\nwidth=100\nheight=30\n"
+        "[EN]\nIDS_ONE=Install\\nnow\nIDS_TWO=Fish && &Chips\n",
+        [&](FormUnderTest& f) {
+            ::RedrawWindow(f.m_hWnd, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            TestSurface shown(kPictureWidth, kPictureHeight, RGB(1, 2, 3));
+            ASSERT_TRUE(::BitBlt(shown.dc(), 0, 0, kPictureWidth, kPictureHeight,
+                                 WindowDC(f.m_hWnd).get(), 0, 0, SRCCOPY));
+            int version[2] = {0, 0}; // black face and white text outside the buttons
+            for (int y = 0; y < kPictureHeight; ++y)
+                for (int x = 0; x < kPictureWidth; ++x) {
+                    const std::uint32_t pixel = shown.Pixel(x, y);
+                    const bool button =
+                        x >= 10 && x < 110 && ((y >= 20 && y < 50) || (y >= 60 && y < 90));
+                    if (pixel == kPictureColour && !button)
+                        continue;
+                    ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFF)
+                        << std::hex << pixel << std::dec << " at " << x << "," << y;
+                    ASSERT_TRUE(button || (x >= 20 && y >= 30)) << x << "," << y;
+                    version[pixel & 1] += !button;
+                }
+            EXPECT_GT(version[0], 50);
+            EXPECT_GT(version[1], 5);
+            // The focused first button shows the cue: dots three pixels inside its top edge.
+            int dots[2] = {0, 0};
+            for (int x = 13; x < 107; ++x)
+                for (int b : {0, 1})
+                    dots[b] += shown.Pixel(x, 23 + 40 * b) == 0xFFFFFF;
+            EXPECT_EQ(::GetFocus(), f.Button(0).m_hWnd);
+            EXPECT_GE(dots[0], 45);
+            EXPECT_EQ(dots[1], 0);
+            const auto window = AskAccessibility(f.m_hWnd);
+            EXPECT_EQ(std::get<0>(window), L"Product Setup");
+            EXPECT_EQ(std::get<1>(window), L"Version 2.0");
+            ::EnableWindow(f.Button(1).m_hWnd, FALSE);
+            for (int b : {0, 1}) {
+                const auto [name, description, role, state] = AskAccessibility(f.Button(b).m_hWnd);
+                EXPECT_EQ(name, b ? L"Fish & Chips" : L"Install now");
+                EXPECT_EQ(role, ROLE_SYSTEM_PUSHBUTTON);
+                EXPECT_EQ((state & STATE_SYSTEM_UNAVAILABLE) != 0, b == 1);
             }
-        EXPECT_GT(version[0], 50);
-        EXPECT_GT(version[1], 5);
-        // The focused first button shows the cue: dots three pixels inside its top edge.
-        int dots[2] = {0, 0};
-        for (int x = 13; x < 107; ++x)
-            for (int b : {0, 1})
-                dots[b] += shown.Pixel(x, 23 + 40 * b) == 0xFFFFFF;
-        EXPECT_EQ(::GetFocus(), f.Button(0).m_hWnd);
-        EXPECT_GE(dots[0], 45);
-        EXPECT_EQ(dots[1], 0);
-    });
+        });
     OverrideHighContrast(-1);
     ::SetSysColors(2, elements, saved);
 }

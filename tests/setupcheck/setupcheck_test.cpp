@@ -12,8 +12,8 @@ namespace {
 
 using Files = std::vector<std::pair<std::string, std::string>>;
 
-std::string Picture() {
-    return Bmp24(200, 100, Pixels(200 * 100, 0xFF336699));
+std::string Picture(int width = 200, int height = 100) {
+    return Bmp24(width, height, Pixels(width * height, 0xFF336699));
 }
 
 // Lines 1 to 10: the first form with one button of the given action and url,
@@ -75,6 +75,11 @@ PrintedFinding At(int line, const char* severity) {
     return {"Setup.ini", line, severity};
 }
 
+// A folder with one exit button on the given picture.
+Files ExitOn(const std::string& picture) {
+    return {{"Setup.ini", Ini("exit", "")}, {"pic.bmp", picture}};
+}
+
 std::vector<BrokenFolder> BrokenFolders() {
     const std::string utf16Ini = [] {
         const std::string ini = Ini("exit", "");
@@ -87,24 +92,15 @@ std::vector<BrokenFolder> BrokenFolders() {
         {"Sound", {{"Setup.ini", Ini("exit", "")}, {"pic.bmp", Picture()}}, {}, 0},
         {"PictureMissing", {{"Setup.ini", Ini("exit", "")}}, {At(2, "error")}, 1},
         // A common laptop shows 1366 x 728 of a window.
-        {"PictureAsLargeAsALaptopShows",
-         {{"Setup.ini", Ini("exit", "")}, {"pic.bmp", Bmp24(1366, 728, Pixels(1366 * 728, 0))}},
-         {},
-         0},
-        {"PictureWiderThanALaptopShows",
-         {{"Setup.ini", Ini("exit", "")}, {"pic.bmp", Bmp24(1367, 100, Pixels(1367 * 100, 0))}},
-         {At(2, "warning")},
-         0},
-        {"PictureTallerThanALaptopShows",
-         {{"Setup.ini", Ini("exit", "")}, {"pic.bmp", Bmp24(200, 729, Pixels(200 * 729, 0))}},
-         {At(2, "warning")},
-         0},
+        {"PictureAsLargeAsALaptopShows", ExitOn(Picture(1366, 728)), {}, 0},
+        {"PictureWiderThanALaptopShows", ExitOn(Picture(1367, 100)), {At(2, "warning")}, 0},
+        {"PictureTallerThanALaptopShows", ExitOn(Picture(200, 729)), {At(2, "warning")}, 0},
         // Beside pic.bmp (200 x 100): a picture for 150 % of 300 x 150, one for 200 % that is not.
         {"ScaledPictures",
          {{"Setup.ini", Ini("exit", "")},
           {"pic.bmp", Picture()},
-          {"pic.scale-150.bmp", Bmp24(300, 150, Pixels(300 * 150, 0))},
-          {"pic.scale-200.bmp", Bmp24(400, 199, Pixels(400 * 199, 0))}},
+          {"pic.scale-150.bmp", Picture(300, 150)},
+          {"pic.scale-200.bmp", Picture(400, 199)}},
          {At(2, "warning")},
          0},
         {"PictureUndecodable",
