@@ -1,10 +1,11 @@
 // Measures, side by side under the same Wine, the time from process start to
 // the first complete paint of the launcher's first form and of the floor
-// program showing the same face in a bare window.
+// program showing the same face in a bare window, and in a window with plain
+// owner-drawn buttons where the launcher has its buttons (the second floor).
 //   startup_probe.exe RUNS FOLDER
 // FOLDER holds launcher.exe with its Setup.ini and picture, and
 // floor_window.exe. "Complete" is the moment the window's face on the screen
-// equals the launcher's settled face, captured once before the runs; both
+// equals the launcher's settled face, captured once before the runs; all
 // programs are watched by the same polling loop.
 #include "driver/launched_program.h"
 #include "driver/picture_files.h"
@@ -32,6 +33,7 @@ RECT Inner(const RECT& window) {
 }
 
 constexpr int kRepaints = 200;
+constexpr DWORD kSettleMs = 300;
 
 struct Timing {
     double windowMs; // until the window is visible
@@ -80,6 +82,33 @@ double MedianRepaintMs(HWND window) {
     return Median(times);
 }
 
+// The rectangles of the form's children as floor_window.exe takes them.
+std::string ChildRectangles(HWND form) {
+    std::string arguments;
+    for (const ChildFacts& child : ChildrenOf(form)) {
+        char rect[64];
+        std::snprintf(rect, sizeof rect, " %ld,%ld,%ld,%ld", child.rect.left, child.rect.top,
+                      child.rect.right - child.rect.left, child.rect.bottom - child.rect.top);
+        arguments += rect;
+    }
+    return arguments;
+}
+
+// One program measured: what it is and what it showed.
+struct Contender {
+    const char* name;
+    std::string program;
+    std::string arguments;
+    std::string title;
+    std::vector<double> faceMs, windowMs, repaintMs, workingSet;
+};
+
+void PrintRatio(const char* what, double launcher, double floor, const char* unit,
+                const char* goal) {
+    std::printf("%s: launcher %.3f %s, floor %.3f %s: ratio %.3f (goal <= %s)\n", what, launcher,
+                unit, floor, unit, launcher / floor, goal);
+}
+
 std::string IniValue(const std::string& ini, const char* key) {
     char value[260] = {};
     ::GetPrivateProfileStringA("main", key, "", value, sizeof value, ini.c_str());
@@ -102,11 +131,11 @@ int main(int argc, char** argv) {
     const std::string floor = folder + "\\floor_window.exe";
     const std::string faceFile = folder + "\\floor_face.bmp";
     const std::string title = IniValue(folder + "\\Setup.ini", "productName");
-    const std::string floorTitle = "Floor";
     MovePointerAway();
 
-    // The launcher's settled face: the reference for both programs.
+    // The launcher's settled face: the reference for every program.
     ScreenImage whole, face;
+    std::string buttons;
     {
         LaunchedProgram first(launcher, folder);
         const WindowFacts form = WaitForWindow(first.id(), title, kTimeoutMs);
@@ -116,6 +145,7 @@ int main(int argc, char** argv) {
         }
         whole = CaptureWhenSettled(form.screenRect, 5000, 500);
         face = CaptureScreen(Inner(form.screenRect));
+        buttons = ChildRectangles(form.hwnd);
     }
     Picture picture(whole.width(), whole.height(), Rgba{});
     for (int y = 0; y < whole.height(); ++y)
@@ -130,32 +160,42 @@ int main(int argc, char** argv) {
         std::fclose(file);
     }
 
-    // One unmeasured run of each, then the runs, interleaved and alternating
-    // which goes first.
-    std::vector<double> launcherMs, floorMs, launcherWindowMs, floorWindowMs;
-    std::vector<double> launcherRepaintMs, floorRepaintMs, launcherWorkingSet, floorWorkingSet;
-    // Each round's pair side by side: steadier than the medians when the
-    // machine's speed drifts during the runs.
-    std::vector<double> roundRatios;
+    Contender contenders[] = {
+        {"launcher", launcher, "", title, {}, {}, {}, {}},
+        {"floor", floor, "floor_face.bmp Floor", "Floor", {}, {}, {}, {}},
+        {"floor with buttons",
+         floor,
+         "floor_face.bmp Buttons" + buttons,
+         "Buttons",
+         {},
+         {},
+         {},
+         {}},
+    };
+    constexpr int kContenders = 3;
+    // One unmeasured run of each, then the runs, interleaved, each round
+    // starting with the next program.
+    std::vector<double> roundRatios; // launcher / floor within each round
     int failures = 0;
     for (int round = -1; round < runs; ++round) {
-        double pairMs[2] = {0, 0}; // floor, launcher
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool isLauncher = (turn == 0) == (round % 2 == 0);
+        double pairMs[2] = {0, 0}; // launcher, floor
+        for (int turn = 0; turn < kContenders; ++turn) {
+            const int which = (turn + round + 1) % kContenders;
+            Contender& contender = contenders[which];
             std::optional<Timing> ms;
+            // The last program's end still winds down in Wine and the X server:
+            // each start begins on a quiet machine.
+            ::Sleep(kSettleMs);
             {
-                LaunchedProgram program(isLauncher ? launcher : floor, folder,
-                                        isLauncher ? "" : "floor_face.bmp " + floorTitle);
-                ms = TimeToFace(program, isLauncher ? title : floorTitle, face);
+                LaunchedProgram program(contender.program, folder, contender.arguments);
+                ms = TimeToFace(program, contender.title, face);
                 // The working set right after the first paint, then repaints of the settled
                 // window: every third round, to keep the runs short.
                 if (ms && round >= 0) {
                     if (const auto bytes = program.WorkingSetBytes())
-                        (isLauncher ? launcherWorkingSet : floorWorkingSet)
-                            .push_back(double(*bytes));
+                        contender.workingSet.push_back(double(*bytes));
                     if (round % 3 == 0)
-                        (isLauncher ? launcherRepaintMs : floorRepaintMs)
-                            .push_back(MedianRepaintMs(ms->window));
+                        contender.repaintMs.push_back(MedianRepaintMs(ms->window));
                 }
             }
             if (round < 0)
@@ -164,39 +204,39 @@ int main(int argc, char** argv) {
                 ++failures;
                 continue;
             }
-            (isLauncher ? launcherMs : floorMs).push_back(ms->faceMs);
-            (isLauncher ? launcherWindowMs : floorWindowMs).push_back(ms->windowMs);
-            pairMs[isLauncher ? 1 : 0] = ms->faceMs;
+            contender.faceMs.push_back(ms->faceMs);
+            contender.windowMs.push_back(ms->windowMs);
+            if (which < 2)
+                pairMs[which] = ms->faceMs;
         }
         if (pairMs[0] > 0 && pairMs[1] > 0)
-            roundRatios.push_back(pairMs[1] / pairMs[0]);
+            roundRatios.push_back(pairMs[0] / pairMs[1]);
     }
-    if (launcherMs.empty() || floorMs.empty()) {
-        std::fprintf(stderr, "no complete paint seen (%d failed runs)\n", failures);
-        return 1;
-    }
-    const double launcherMedian = Median(launcherMs), floorMedian = Median(floorMs);
-    std::printf("runs: %zu launcher, %zu floor (%d failed), face %dx%d\n", launcherMs.size(),
-                floorMs.size(), failures, whole.width(), whole.height());
-    std::printf("median time to first complete paint: launcher %.1f ms, floor %.1f ms\n",
-                launcherMedian, floorMedian);
-    std::printf("median time until the window is visible: launcher %.1f ms, floor %.1f ms\n",
-                Median(launcherWindowMs), Median(floorWindowMs));
-    std::printf(
-        "ratio launcher / floor: %.3f of the medians (goal <= 1.5), %.3f of the best runs\n",
-        launcherMedian / floorMedian,
-        *std::min_element(launcherMs.begin(), launcherMs.end()) /
-            *std::min_element(floorMs.begin(), floorMs.end()));
-    if (!roundRatios.empty())
-        std::printf("median of the ratios within each round: %.3f\n", Median(roundRatios));
-    if (!launcherRepaintMs.empty() && !floorRepaintMs.empty()) {
-        const double launcherRepaint = Median(launcherRepaintMs);
-        const double floorRepaint = Median(floorRepaintMs);
-        std::printf("median full repaint: launcher %.3f ms, floor %.3f ms (ratio %.2f)\n",
-                    launcherRepaint, floorRepaint, launcherRepaint / floorRepaint);
-    }
-    if (!launcherWorkingSet.empty() && !floorWorkingSet.empty())
-        std::printf("median working set after the first paint: launcher %.1f MB, floor %.1f MB\n",
-                    Median(launcherWorkingSet) / 1048576, Median(floorWorkingSet) / 1048576);
+    for (const Contender& contender : contenders)
+        if (contender.faceMs.empty() || contender.repaintMs.empty() ||
+            contender.workingSet.empty()) {
+            std::fprintf(stderr, "no complete paint seen of the %s (%d failed runs)\n",
+                         contender.name, failures);
+            return 1;
+        }
+    std::printf("runs: %zu each (%d failed), face %dx%d\n", contenders[0].faceMs.size(), failures,
+                whole.width(), whole.height());
+    for (const Contender& contender : contenders)
+        std::printf("%-18s first complete paint %6.1f ms (window visible %6.1f ms), "
+                    "full repaint %6.3f ms, working set %5.1f MB\n",
+                    contender.name, Median(contender.faceMs), Median(contender.windowMs),
+                    Median(contender.repaintMs), Median(contender.workingSet) / 1048576);
+    const Contender& bare = contenders[1];
+    const Contender& withButtons = contenders[2];
+    PrintRatio("first complete paint against the floor", Median(contenders[0].faceMs),
+               Median(bare.faceMs), "ms", "1.15");
+    std::printf("  median of the ratios within each round: %.3f\n", Median(roundRatios));
+    PrintRatio("full repaint against the floor with buttons", Median(contenders[0].repaintMs),
+               Median(withButtons.repaintMs), "ms", "1.2");
+    PrintRatio("working set against the floor with buttons",
+               Median(contenders[0].workingSet) / 1048576, Median(withButtons.workingSet) / 1048576,
+               "MB", "1.2");
+    PrintRatio("working set against the bare floor", Median(contenders[0].workingSet) / 1048576,
+               Median(bare.workingSet) / 1048576, "MB", "1.2");
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/launcher_app.h"
 
+#include "app/command_line.h"
 #include "app/language.h"
 #include "app/paths.h"
 #include "app/program_folder.h"
@@ -7,9 +8,9 @@
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
 #include "framework/screen_scale.h"
+#include "framework/shell_functions.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <optional>
 
@@ -39,8 +40,12 @@ CLauncherApp::~CLauncherApp() {
 }
 
 std::string FirstCommandLineArgument() {
+    // Most starts have none: the shell is not loaded to split the line.
+    const LPCWSTR commandLine = ::GetCommandLineW();
+    if (!HasArguments(commandLine))
+        return std::string();
     int count = 0;
-    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    LPWSTR* arguments = shell::CommandLineToArgv(commandLine, &count);
     if (!arguments)
         return std::string();
     std::string first;

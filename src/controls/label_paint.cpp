@@ -4,8 +4,7 @@
 #include "controls/gradient_bands.h"
 #include "controls/static_text_format.h"
 #include "framework/shell_com.h"
-
-#include <shellapi.h>
+#include "framework/shell_functions.h"
 
 static_assert(static_style::kCenter == SS_CENTER && static_style::kRight == SS_RIGHT &&
               static_style::kLeftNoWordWrap == SS_LEFTNOWORDWRAP &&
@@ -78,8 +77,8 @@ void CLabel::OnLButtonDown() {
     if (target.empty())
         return;
     EnsureShellCom();
-    ::ShellExecuteA(::GetAncestor(m_hWnd, GA_ROOT), "open", target.c_str(), nullptr, nullptr,
-                    SW_SHOWNORMAL);
+    shell::Execute(::GetAncestor(m_hWnd, GA_ROOT), "open", target.c_str(), nullptr, nullptr,
+                   SW_SHOWNORMAL);
 }
 
 bool CLabel::OnSetCursor() {

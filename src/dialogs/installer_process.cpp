@@ -7,8 +7,7 @@
 #include "dialogs/installer_program.h"
 #include "dialogs/password_rules.h"
 #include "framework/shell_com.h"
-
-#include <shellapi.h>
+#include "framework/shell_functions.h"
 
 #include <vector>
 
@@ -70,7 +69,7 @@ bool StartElevatedInstaller(const std::string& commandLine, HWND owner, UniqueHa
         execute.lpParameters = parts.parameters.c_str();
         execute.nShow = SW_SHOWNORMAL;
         EnsureShellCom();
-        started = ::ShellExecuteExA(&execute) && execute.hProcess;
+        started = shell::ExecuteEx(&execute) && execute.hProcess;
         if (started)
             process.reset(execute.hProcess);
     }

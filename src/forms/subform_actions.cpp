@@ -9,8 +9,7 @@
 #include "forms/launch_error.h"
 #include "framework/message_box.h"
 #include "framework/shell_com.h"
-
-#include <shellapi.h>
+#include "framework/shell_functions.h"
 
 namespace {
 
@@ -95,8 +94,8 @@ void CSubformDlg::OpenTarget(std::string target, std::string args) {
     EnsureShellCom();
     // The form owns whatever the shell shows on its way.
     const HINSTANCE result =
-        ::ShellExecuteA(m_hWnd, "open", target.c_str(), args.empty() ? nullptr : args.c_str(),
-                        nullptr, SW_SHOWNORMAL);
+        shell::Execute(m_hWnd, "open", target.c_str(), args.empty() ? nullptr : args.c_str(),
+                       nullptr, SW_SHOWNORMAL);
     const auto code = reinterpret_cast<INT_PTR>(result);
     if (code <= 32)
         ShowLaunchError(m_language, code, target);

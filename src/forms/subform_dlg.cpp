@@ -24,6 +24,10 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr BYTE kShadeGranularity = 8;
 constexpr BYTE kShadeHighlight = 10;
 constexpr UINT_PTR kIconTimer = 1;
+// The icons' delay after a paint of the form: long enough for its buttons'
+// paints, so that the thread waits first, which is when the window system
+// shows what was painted.
+constexpr UINT kIconDelayMs = 50;
 
 // The dialog's own font, else the stock GUI font, else the variable ANSI font.
 HFONT BaseFont(HWND dialog) {
@@ -58,7 +62,8 @@ CSubformDlg::~CSubformDlg() {
 BOOL CSubformDlg::OnInitDialog() {
     CBDialog::OnInitDialog();
     // Handing the icons to the window system takes longer than painting the
-    // form: they follow the first paint (timers come after every paint).
+    // form: they follow the first paint (timers come after every paint), which
+    // moves them later still (see OnPaint).
     ::SetTimer(m_hWnd, kIconTimer, 0, nullptr);
     ModifyStyleEx(WS_EX_APPWINDOW, 0);
 
@@ -79,12 +84,11 @@ BOOL CSubformDlg::OnInitDialog() {
     if (dpi != kBaseDpi)
         ScaleButtons(dpi);
     ShadeButtons();
-    ::MoveWindow(m_hWnd, 0, 0, GetPictureWidth(), GetPictureHeight(), TRUE);
+    CenterWindow(GetPictureWidth(), GetPictureHeight());
     // Fully transparent pixels of the picture are see-through; the window owns the region.
     UniqueRegion shape = Picture().VisibleRegion();
     if (shape && ::SetWindowRgn(m_hWnd, shape.get(), FALSE))
         shape.release();
-    CenterWindow();
     SetWindowText(settings.m_productName);
     return TRUE;
 }
@@ -190,6 +194,7 @@ bool CSubformDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
         if (wParam != kIconTimer)
             return CBDialog::OnMessage(msg, wParam, lParam, result);
         ::KillTimer(m_hWnd, kIconTimer);
+        m_iconsGiven = true;
         SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
         SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
         result = 0;
@@ -216,6 +221,9 @@ void CSubformDlg::OnPaint() {
     PaintScope paint(m_hWnd);
     if (!::IsIconic(m_hWnd)) {
         PaintVersionText(paint.dc());
+        // The icons wait until the form is on the screen.
+        if (!m_iconsGiven)
+            ::SetTimer(m_hWnd, kIconTimer, kIconDelayMs, nullptr);
         return;
     }
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.dc()));

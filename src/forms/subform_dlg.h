@@ -64,6 +64,7 @@ protected:
     void RunDatabaseInstaller(const std::string& program, const std::string& args);
 
     HICON m_hIcon = nullptr;
+    bool m_iconsGiven = false;
     CFormPreload* m_preload = nullptr;
     CFont m_versionTextFont;
     std::string m_installLang;

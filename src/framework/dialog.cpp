@@ -117,30 +117,39 @@ int KeptInside(int start, int size, int areaStart, int areaEnd) {
     return std::max(std::min(start, areaEnd - size), areaStart);
 }
 
-} // namespace
-
-void CDialog::CenterWindow(HWND alternate) {
-    HWND centre = alternate ? alternate : ::GetWindow(m_hWnd, GW_OWNER);
+// Puts the window, `width` by `height`, centred over `alternate` or its owner,
+// or on its screen's work area when there is none, and inside that work area.
+void PlaceCentred(HWND window, HWND alternate, int width, int height, UINT flags) {
+    HWND centre = alternate ? alternate : ::GetWindow(window, GW_OWNER);
     if (centre && (!::IsWindowVisible(centre) || ::IsIconic(centre)))
         centre = nullptr;
-    RECT window{};
-    ::GetWindowRect(m_hWnd, &window);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    ::GetMonitorInfoA(::MonitorFromWindow(centre ? centre : m_hWnd, MONITOR_DEFAULTTOPRIMARY),
+    ::GetMonitorInfoA(::MonitorFromWindow(centre ? centre : window, MONITOR_DEFAULTTOPRIMARY),
                       &info);
     const RECT& work = info.rcWork;
     RECT area = work;
     if (centre)
         ::GetWindowRect(centre, &area);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
     // Centred, then kept inside the work area of its screen.
     const int x =
         KeptInside((area.left + area.right) / 2 - width / 2, width, work.left, work.right);
     const int y =
         KeptInside((area.top + area.bottom) / 2 - height / 2, height, work.top, work.bottom);
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(window, nullptr, x, y, width, height, flags | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+void CDialog::CenterWindow(HWND alternate) {
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+    PlaceCentred(m_hWnd, alternate, window.right - window.left, window.bottom - window.top,
+                 SWP_NOSIZE);
+}
+
+void CDialog::CenterWindow(int width, int height) {
+    PlaceCentred(m_hWnd, nullptr, width, height, 0);
 }
 
 BOOL CDialog::OnInitDialog() {

@@ -33,6 +33,8 @@ public:
     void UpdateData(bool saveAndValidate = true);
     // Centres over the owner, or on the screen's work area when there is none.
     void CenterWindow(HWND alternate = nullptr);
+    // Gives the window this size and centres it as above, in one move.
+    void CenterWindow(int width, int height);
 
     // Called when the dialog and its controls exist, before it is shown.
     virtual BOOL OnInitDialog();

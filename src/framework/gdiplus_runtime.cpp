@@ -76,6 +76,9 @@ void Runtime::RemoveHolder() {
     state.shutdown(state.token);
     state.started = false;
     state.token = 0;
+    // With it go the image codecs it loaded.
+    ::FreeLibrary(state.module);
+    state.module = nullptr;
 }
 
 const Functions* Runtime::Start() {
@@ -84,7 +87,6 @@ const Functions* Runtime::Start() {
     if (state.started)
         return &state.functions;
     if (!state.module) {
-        // Kept for the whole run once found: only the started state comes and goes.
         HMODULE module = LoadSystemLibrary("gdiplus.dll");
         if (!module)
             return nullptr;

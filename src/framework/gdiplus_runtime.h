@@ -73,14 +73,24 @@ struct Functions {
     Status(WINAPI* disposeImage)(GpImage*);
 };
 
-// Counts the live picture holders of the process. GDI+ is started by the first
-// load and shut down when the last holder goes; both under one lock.
+// Counts the uses of GDI+ in the process. It is loaded and started by the first
+// Start and shut down and unloaded when the last use goes: a held picture needs
+// none of it, and its libraries would stay in memory for the whole run.
 class Runtime {
 public:
     static void AddHolder();
     static void RemoveHolder();
     // Starts GDI+ when it is not running; null when it cannot be started.
     static const Functions* Start();
+};
+
+// One use of GDI+ for the length of a scope (a load, or a decoded bitmap's life).
+class RuntimeUse {
+public:
+    RuntimeUse() { Runtime::AddHolder(); }
+    RuntimeUse(const RuntimeUse&) = delete;
+    RuntimeUse& operator=(const RuntimeUse&) = delete;
+    ~RuntimeUse() { Runtime::RemoveHolder(); }
 };
 
 // Disposes a decoded picture or bitmap at the end of a scope.

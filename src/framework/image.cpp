@@ -156,13 +156,10 @@ UniqueRegion RegionOfRuns(const BYTE* bits, size_t pitch, std::uint32_t width,
 
 } // namespace
 
-CImage::CImage() {
-    gdiplus::Runtime::AddHolder();
-}
+CImage::CImage() = default;
 
 CImage::~CImage() {
     Destroy();
-    gdiplus::Runtime::RemoveHolder();
 }
 
 void CImage::Destroy() {
@@ -186,6 +183,7 @@ void CImage::Swap(CImage& other) noexcept {
 
 HRESULT CImage::Load(const std::string& path) {
     Destroy();
+    const gdiplus::RuntimeUse use;
     const gdiplus::Functions* api = gdiplus::Runtime::Start();
     if (!api)
         return E_FAIL;
@@ -202,6 +200,7 @@ HRESULT CImage::Load(const std::string& path) {
 HRESULT CImage::Load(const std::string& path, const DisplayFit& fit) {
     if (fit.dpi <= kBaseDpi)
         return Load(path);
+    const gdiplus::RuntimeUse use;
     const auto present = [&path](int percent) {
         const DWORD attributes = ::GetFileAttributesA(ScaledAssetName(path, percent).c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -36,7 +36,7 @@ public:
     HRESULT Load(const std::string& path, const DisplayFit& fit);
     // Holds a copy of a picture the decoder has made (the decoder keeps its own):
     // own depth and layout when GDI shows it directly, 32-bit ARGB when it has
-    // alpha, 32-bit RGB otherwise.
+    // alpha, 32-bit RGB otherwise. Whoever made `decoded` keeps GDI+ in use.
     HRESULT CopyFrom(gdiplus::GpBitmap* decoded);
     void Destroy();
     // Exchanges the pictures held (a picture decoded on another thread is

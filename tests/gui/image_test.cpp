@@ -43,6 +43,7 @@ public:
     }
 
 private:
+    const gdiplus::RuntimeUse m_use;
     std::vector<BYTE> m_rows;
     const gdiplus::Functions* m_api = nullptr;
     gdiplus::GpBitmap* m_bitmap = nullptr;
