@@ -33,6 +33,7 @@ public:
         if (m_pointer)
             m_pointer->Release();
     }
+    Interface* get() const { return m_pointer; }
     Interface* operator->() const { return m_pointer; }
     Interface** out() { return &m_pointer; }
     Interface* release() {
@@ -95,8 +96,7 @@ WicPicture::WicPicture(const wchar_t* path) {
         FAILED(frame->GetSize(&m_width, &m_height)))
         return;
     m_pixelFormat = TakenFormat(container, format);
-    if (m_pixelFormat == 0 ||
-        (container == GUID_ContainerFormatPng && MayCarryGamma(frame.operator->())))
+    if (m_pixelFormat == 0 || (container == GUID_ContainerFormatPng && MayCarryGamma(frame.get())))
         return;
     m_decoder = decoder.release();
     m_frame = frame.release();
