@@ -25,7 +25,8 @@ data = {"png": lambda: pic.png(size, size), "png-alpha": lambda: pic.png(size, s
 open(path, "wb").write(data)
 PY
     printf '%s\t' "$(basename "$file")"
+    # A picture that cannot be held is a line of the table too.
     "$root/scripts/wine-run.sh" "$build/wineprefix" "$build/bench/picture_peak.exe" \
-      "Z:${file//\//\\}"
+      "Z:${file//\//\\}" || true
   done
 done

@@ -4,6 +4,7 @@
 #include "framework/display_scale.h"
 #include "framework/gdiplus_runtime.h"
 #include "framework/pixel_layout.h"
+#include "framework/wic_picture.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -183,13 +184,15 @@ void CImage::Swap(CImage& other) noexcept {
 
 HRESULT CImage::Load(const std::string& path) {
     Destroy();
+    const std::vector<wchar_t> widePath = WidePath(path);
+    if (widePath.empty())
+        return E_INVALIDARG;
+    if (LoadDirect(widePath.data()))
+        return S_OK;
     const gdiplus::RuntimeUse use;
     const gdiplus::Functions* api = gdiplus::Runtime::Start();
     if (!api)
         return E_FAIL;
-    const std::vector<wchar_t> widePath = WidePath(path);
-    if (widePath.empty())
-        return E_INVALIDARG;
     gdiplus::GpBitmap* decoded = nullptr;
     if (api->createBitmapFromFile(widePath.data(), &decoded) != kOk || !decoded)
         return E_FAIL;
@@ -286,18 +289,10 @@ HRESULT CImage::CopyScaled(gdiplus::GpBitmap* decoded, int width, int height) {
     return CopyFrom(scaled);
 }
 
-HRESULT CImage::CopyFrom(gdiplus::GpBitmap* decoded) {
+template <class Fill>
+HRESULT CImage::Hold(UINT width, UINT height, std::uint32_t sourceFormat, const Fill& fill) {
     Destroy();
-    const gdiplus::Functions* api = gdiplus::Runtime::Start();
-    if (!api || !decoded)
-        return E_FAIL;
-    INT sourceFormat = 0;
-    UINT width = 0;
-    UINT height = 0;
-    if (api->getImagePixelFormat(decoded, &sourceFormat) != kOk ||
-        api->getImageWidth(decoded, &width) != kOk || api->getImageHeight(decoded, &height) != kOk)
-        return E_FAIL;
-    const HeldLayout layout = ChooseHeldLayout(static_cast<std::uint32_t>(sourceFormat));
+    const HeldLayout layout = ChooseHeldLayout(sourceFormat);
     if (!FitsHeldBitmap(width, height, layout.bitsPerPixel))
         return E_FAIL;
     const size_t pitch = *DibRowPitch(width, layout.bitsPerPixel);
@@ -306,16 +301,7 @@ HRESULT CImage::CopyFrom(gdiplus::GpBitmap* decoded) {
     UniqueBitmap bitmap(CreateHeldBitmap(width, height, layout, &bits));
     if (!bitmap || !bits)
         return E_FAIL;
-
-    HRESULT result = S_OK;
-    if ((sourceFormat & kFormatIndexed) && layout.bitsPerPixel <= 8)
-        result = CopyPalette(*api, decoded, bitmap.get(), layout.bitsPerPixel);
-    if (SUCCEEDED(result)) {
-        BYTE* memory = static_cast<BYTE*>(bits);
-        result = layout.pixelFormat == static_cast<std::uint32_t>(sourceFormat)
-                     ? CopyRows(*api, decoded, width, height, layout, memory, pitch)
-                     : ConvertInto(*api, decoded, width, height, layout, memory, pitch);
-    }
+    const HRESULT result = fill(bitmap.get(), layout, static_cast<BYTE*>(bits), pitch);
     if (FAILED(result))
         return result;
     ::GdiFlush();
@@ -330,6 +316,46 @@ HRESULT CImage::CopyFrom(gdiplus::GpBitmap* decoded) {
     m_pitch = static_cast<int>(pitch);
     m_hasAlpha = layout.hasAlpha;
     return S_OK;
+}
+
+// Where GDI+ decodes the whole picture into a bitmap of its own before we can
+// copy it (as it does where it reads through the imaging component), the
+// component's rows go straight into the held bitmap instead.
+bool CImage::LoadDirect(const wchar_t* path) {
+    const WicPicture picture(path);
+    if (!picture.IsOpen())
+        return false;
+    const auto copy = [&picture](HBITMAP, const HeldLayout& layout, BYTE* bits, size_t pitch) {
+        return layout.pixelFormat == picture.PixelFormat() && picture.CopyRowsInto(bits, pitch)
+                   ? S_OK
+                   : E_FAIL;
+    };
+    return SUCCEEDED(Hold(picture.Width(), picture.Height(), picture.PixelFormat(), copy));
+}
+
+HRESULT CImage::CopyFrom(gdiplus::GpBitmap* decoded) {
+    Destroy();
+    const gdiplus::Functions* api = gdiplus::Runtime::Start();
+    if (!api || !decoded)
+        return E_FAIL;
+    INT sourceFormat = 0;
+    UINT width = 0;
+    UINT height = 0;
+    if (api->getImagePixelFormat(decoded, &sourceFormat) != kOk ||
+        api->getImageWidth(decoded, &width) != kOk || api->getImageHeight(decoded, &height) != kOk)
+        return E_FAIL;
+    const auto copy = [api, decoded, sourceFormat, width,
+                       height](HBITMAP bitmap, const HeldLayout& layout, BYTE* bits, size_t pitch) {
+        HRESULT result = S_OK;
+        if ((sourceFormat & kFormatIndexed) && layout.bitsPerPixel <= 8)
+            result = CopyPalette(*api, decoded, bitmap, layout.bitsPerPixel);
+        if (FAILED(result))
+            return result;
+        return layout.pixelFormat == static_cast<std::uint32_t>(sourceFormat)
+                   ? CopyRows(*api, decoded, width, height, layout, bits, pitch)
+                   : ConvertInto(*api, decoded, width, height, layout, bits, pitch);
+    };
+    return Hold(width, height, static_cast<std::uint32_t>(sourceFormat), copy);
 }
 
 void CImage::ComposeOverBlack() {

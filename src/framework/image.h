@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 // Where a picture is shown: the display's dots per inch and its work area.
@@ -69,8 +70,15 @@ public:
     bool Draw(HDC dc, int x, int y) const;
 
 private:
+    // Holds the picture file decoded by the imaging component, when it is one
+    // the component decodes as GDI+ would; false leaves it to GDI+.
+    bool LoadDirect(const wchar_t* path);
     // Holds the decoded picture drawn at width x height.
     HRESULT CopyScaled(gdiplus::GpBitmap* decoded, int width, int height);
+    // Holds a new bitmap in the layout chosen for the source format, its memory
+    // written by fill(bitmap, layout, bits, pitch); nothing when that fails.
+    template <class Fill>
+    HRESULT Hold(UINT width, UINT height, std::uint32_t sourceFormat, const Fill& fill);
 
     UniqueBitmap m_bitmap;
     int m_width = 0;

@@ -14,6 +14,7 @@ constexpr std::uint32_t kFormatIndexed = 0x00010000;
 constexpr std::uint32_t kFormatDisplayable = 0x00020000; // GDI can show it directly
 constexpr std::uint32_t kFormatAlpha = 0x00040000;
 constexpr std::uint32_t kFormat16bppRgb565 = 0x00021006;
+constexpr std::uint32_t kFormat24bppRgb = 0x00021808;
 constexpr std::uint32_t kFormat32bppRgb = 0x00022009;
 constexpr std::uint32_t kFormat32bppArgb = 0x0026200A;
 constexpr std::uint32_t kFormat32bppPArgb = 0x000E200B;

@@ -209,7 +209,7 @@ std::string Gif8(int width, int height, const Pixels& palette,
 }
 
 std::string Png(int width, int height, const Pixels& pixels, bool withAlpha, int bitsPerChannel,
-                int dotsPerInch) {
+                int dotsPerInch, std::uint32_t gamma) {
     std::string out = "\x89PNG\r\n\x1A\n";
     std::string header;
     Put32BigEndian(header, static_cast<std::uint32_t>(width));
@@ -218,6 +218,11 @@ std::string Png(int width, int height, const Pixels& pixels, bool withAlpha, int
     header += static_cast<char>(withAlpha ? 6 : 2);
     header += std::string(3, '\0');
     PngChunk(out, "IHDR", header);
+    if (gamma > 0) {
+        std::string fileGamma;
+        Put32BigEndian(fileGamma, gamma);
+        PngChunk(out, "gAMA", fileGamma);
+    }
     if (dotsPerInch > 0) {
         std::string physical;
         const auto perMetre = static_cast<std::uint32_t>(dotsPerInch * 10000 / 254);

@@ -22,6 +22,7 @@ std::string Gif8(int width, int height, const Pixels& palette,
 
 // PNG, truecolour with alpha (colour type 6) or without (2), at 8 or 16 bits per
 // channel (16-bit channels repeat the 8-bit value). A resolution in dots per
-// inch other than 0 is written as a pHYs chunk.
+// inch other than 0 is written as a pHYs chunk, a gamma other than 0 (times
+// 100000) as a gAMA chunk.
 std::string Png(int width, int height, const Pixels& pixels, bool withAlpha, int bitsPerChannel,
-                int dotsPerInch = 0);
+                int dotsPerInch = 0, std::uint32_t gamma = 0);
