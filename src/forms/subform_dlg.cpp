@@ -221,6 +221,7 @@ void CSubformDlg::OnPaint() {
     PaintScope paint(m_hWnd);
     if (!::IsIconic(m_hWnd)) {
         PaintVersionText(paint.dc());
+        PaintButtonsInPlace(paint.dc());
         // The icons wait until the form is on the screen.
         if (!m_iconsGiven)
             ::SetTimer(m_hWnd, kIconTimer, kIconDelayMs, nullptr);
@@ -233,6 +234,39 @@ void CSubformDlg::OnPaint() {
     const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
     if (m_hIcon)
         ::DrawIcon(paint.dc(), x, y, m_hIcon);
+}
+
+void CSubformDlg::PaintButtonsInPlace(HDC dc) {
+    // What this paint may touch, in screen coordinates.
+    UniqueRegion painted(::CreateRectRgn(0, 0, 0, 0));
+    if (!painted || ::GetRandomRgn(dc, painted.get(), SYSRGN) != 1)
+        return;
+    for (int i = 0; i < m_buttonCount; ++i) {
+        const HWND button = m_buttons[i].GetSafeHwnd();
+        if (!button || !::IsWindowVisible(button))
+            continue;
+        RECT client{};
+        ::GetClientRect(button, &client);
+        POINT onScreen{0, 0};
+        ::ClientToScreen(button, &onScreen);
+        UniqueRegion part(::CreateRectRgn(0, 0, client.right, client.bottom));
+        if (!part)
+            continue;
+        ::OffsetRgn(painted.get(), -onScreen.x, -onScreen.y);
+        const int overlap = ::CombineRgn(part.get(), part.get(), painted.get(), RGN_AND);
+        ::OffsetRgn(painted.get(), onScreen.x, onScreen.y);
+        if (overlap <= NULLREGION)
+            continue;
+        POINT inForm = onScreen;
+        ::ScreenToClient(m_hWnd, &inForm);
+        const int saved = ::SaveDC(dc);
+        ::OffsetViewportOrgEx(dc, inForm.x, inForm.y, nullptr);
+        ::IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+        ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        ::RestoreDC(dc, saved);
+        // Done for what this paint covered of it; the rest stays due.
+        ::ValidateRgn(button, part.get());
+    }
 }
 
 void CSubformDlg::PaintVersionText(HDC dc) {
