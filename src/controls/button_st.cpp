@@ -259,6 +259,23 @@ void CButtonST::DrawItem(const DRAWITEMSTRUCT& item) {
         PaintFocusCue(dc, item.rcItem);
 }
 
+void CButtonST::PaintInto(HDC dc) {
+    // The state the platform's button hands to its owner.
+    const LRESULT state = ::SendMessageA(m_hWnd, BM_GETSTATE, 0, 0);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(::GetDlgCtrlID(m_hWnd));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = ((state & BST_FOCUS) ? ODS_FOCUS : 0) |
+                     ((state & BST_PUSHED) ? ODS_SELECTED : 0) |
+                     (::IsWindowEnabled(m_hWnd) ? 0 : ODS_DISABLED);
+    item.hwndItem = m_hWnd;
+    item.hDC = dc;
+    ::GetClientRect(m_hWnd, &item.rcItem);
+    SelectScope font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+    DrawItem(item);
+}
+
 void CButtonST::PaintFocusCue(HDC dc, const RECT& rect) {
     RECT cue = rect;
     ::InflateRect(&cue, -kFocusCueInset, -kFocusCueInset);

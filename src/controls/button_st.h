@@ -28,6 +28,10 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
     // Paints face, frame and caption for the owner-draw notification.
     virtual void DrawItem(const DRAWITEMSTRUCT& item);
+    // Draws the button as its own paint would, in its state and font, into
+    // `dc` with the button's top-left corner at the origin: for a parent that
+    // paints its buttons with its own face.
+    void PaintInto(HDC dc);
 
     // Colours of the button in its states, in this order.
     struct StateColors {

@@ -218,10 +218,15 @@ bool CSubformDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
 }
 
 void CSubformDlg::OnPaint() {
+    // What is due, in the form's client coordinates, before painting takes it.
+    UniqueRegion due(::CreateRectRgn(0, 0, 0, 0));
+    if (due && ::GetUpdateRgn(m_hWnd, due.get(), FALSE) == ERROR)
+        due.reset();
     PaintScope paint(m_hWnd);
     if (!::IsIconic(m_hWnd)) {
         PaintVersionText(paint.dc());
-        PaintButtonsInPlace(paint.dc());
+        if (due)
+            PaintButtonsInPlace(paint.dc(), due.get());
         // The icons wait until the form is on the screen.
         if (!m_iconsGiven)
             ::SetTimer(m_hWnd, kIconTimer, kIconDelayMs, nullptr);
@@ -236,35 +241,26 @@ void CSubformDlg::OnPaint() {
         ::DrawIcon(paint.dc(), x, y, m_hIcon);
 }
 
-void CSubformDlg::PaintButtonsInPlace(HDC dc) {
-    // What this paint may touch, in screen coordinates.
-    UniqueRegion painted(::CreateRectRgn(0, 0, 0, 0));
-    if (!painted || ::GetRandomRgn(dc, painted.get(), SYSRGN) != 1)
-        return;
+void CSubformDlg::PaintButtonsInPlace(HDC dc, HRGN due) {
     for (int i = 0; i < m_buttonCount; ++i) {
         const HWND button = m_buttons[i].GetSafeHwnd();
         if (!button || !::IsWindowVisible(button))
             continue;
         RECT client{};
         ::GetClientRect(button, &client);
-        POINT onScreen{0, 0};
-        ::ClientToScreen(button, &onScreen);
-        UniqueRegion part(::CreateRectRgn(0, 0, client.right, client.bottom));
-        if (!part)
+        POINT origin{0, 0};
+        ::MapWindowPoints(button, m_hWnd, &origin, 1);
+        UniqueRegion part(
+            ::CreateRectRgn(origin.x, origin.y, origin.x + client.right, origin.y + client.bottom));
+        if (!part || ::CombineRgn(part.get(), part.get(), due, RGN_AND) <= NULLREGION)
             continue;
-        ::OffsetRgn(painted.get(), -onScreen.x, -onScreen.y);
-        const int overlap = ::CombineRgn(part.get(), part.get(), painted.get(), RGN_AND);
-        ::OffsetRgn(painted.get(), onScreen.x, onScreen.y);
-        if (overlap <= NULLREGION)
-            continue;
-        POINT inForm = onScreen;
-        ::ScreenToClient(m_hWnd, &inForm);
         const int saved = ::SaveDC(dc);
-        ::OffsetViewportOrgEx(dc, inForm.x, inForm.y, nullptr);
+        ::OffsetViewportOrgEx(dc, origin.x, origin.y, nullptr);
         ::IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-        ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        m_buttons[i].PaintInto(dc);
         ::RestoreDC(dc, saved);
         // Done for what this paint covered of it; the rest stays due.
+        ::OffsetRgn(part.get(), -origin.x, -origin.y);
         ::ValidateRgn(button, part.get());
     }
 }

@@ -45,11 +45,11 @@ protected:
     // Called for WM_PAINT: the minimised icon, or the version text over the
     // picture and the buttons over both.
     void OnPaint();
-    // Has each button draw itself into the form's paint where that paint
-    // reaches, and takes that part off what the button has to paint: one paint
-    // for the form and its buttons instead of one each. A button still paints
-    // itself when only it changes (hover, press, focus).
-    void PaintButtonsInPlace(HDC dc);
+    // Has each button draw itself into the form's paint where the form's due
+    // region reaches it, and takes that part off what the button has to paint:
+    // one paint for the form and its buttons instead of one each. A button
+    // still paints itself when only it changes (hover, press, focus).
+    void PaintButtonsInPlace(HDC dc, HRGN due);
     // Draws [main] versionNumber in white, transparent, into its rectangle.
     void PaintVersionText(HDC dc);
     // At the picture's scale.
