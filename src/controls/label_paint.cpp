@@ -3,7 +3,6 @@
 
 #include "controls/gradient_bands.h"
 #include "controls/static_text_format.h"
-#include "framework/shell_com.h"
 #include "framework/shell_functions.h"
 
 static_assert(static_style::kCenter == SS_CENTER && static_style::kRight == SS_RIGHT &&
@@ -76,7 +75,6 @@ void CLabel::OnLButtonDown() {
     const std::string target = GetWindowText();
     if (target.empty())
         return;
-    EnsureShellCom();
     shell::Execute(::GetAncestor(m_hWnd, GA_ROOT), "open", target.c_str(), nullptr, nullptr,
                    SW_SHOWNORMAL);
 }

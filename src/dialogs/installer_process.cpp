@@ -6,7 +6,6 @@
 #include "dialogs/installer_command.h"
 #include "dialogs/installer_program.h"
 #include "dialogs/password_rules.h"
-#include "framework/shell_com.h"
 #include "framework/shell_functions.h"
 
 #include <vector>
@@ -68,7 +67,6 @@ bool StartElevatedInstaller(const std::string& commandLine, HWND owner, UniqueHa
         execute.lpFile = program.c_str();
         execute.lpParameters = parts.parameters.c_str();
         execute.nShow = SW_SHOWNORMAL;
-        EnsureShellCom();
         started = shell::ExecuteEx(&execute) && execute.hProcess;
         if (started)
             process.reset(execute.hProcess);

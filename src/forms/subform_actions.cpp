@@ -8,7 +8,6 @@
 #include "forms/button_actions.h"
 #include "forms/launch_error.h"
 #include "framework/message_box.h"
-#include "framework/shell_com.h"
 #include "framework/shell_functions.h"
 
 namespace {
@@ -91,7 +90,6 @@ void CSubformDlg::OpenTarget(std::string target, std::string args) {
         }
         target = resolved.path;
     }
-    EnsureShellCom();
     // The form owns whatever the shell shows on its way.
     const HINSTANCE result =
         shell::Execute(m_hWnd, "open", target.c_str(), args.empty() ? nullptr : args.c_str(),

@@ -2,8 +2,8 @@
 #pragma once
 
 // Initialises COM for the calling thread as a single-threaded apartment without
-// OLE1 DDE, which handlers of some file types need. Called before every shell
-// call of the user-interface thread; the first call does the work, so the first
-// form's start-up neither loads ole32 nor pays for COM. ole32 is loaded at run
-// time from the system folder, like every DLL that is not statically imported.
+// OLE1 DDE, which handlers of some file types need. Called by the shell
+// functions before every call of the user-interface thread; the first call does the work, so the
+// first form's start-up neither loads ole32 nor pays for COM. ole32 is loaded at run time from the
+// system folder, like every DLL that is not statically imported.
 void EnsureShellCom();

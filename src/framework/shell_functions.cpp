@@ -1,6 +1,7 @@
 #include "framework/shell_functions.h"
 
 #include "framework/dll_safety.h"
+#include "framework/shell_com.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ HINSTANCE Execute(HWND owner, const char* verb, const char* file, const char* pa
     static const ExecuteFn execute = Resolve<ExecuteFn>("ShellExecuteA");
     if (!execute)
         return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+    EnsureShellCom();
     return execute(owner, verb, file, parameters, folder, show);
 }
 
@@ -37,6 +39,7 @@ BOOL ExecuteEx(SHELLEXECUTEINFOA* info) {
         ::SetLastError(ERROR_MOD_NOT_FOUND);
         return FALSE;
     }
+    EnsureShellCom();
     return executeEx(info);
 }
 

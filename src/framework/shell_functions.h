@@ -8,6 +8,7 @@
 
 namespace shell {
 
+// The two below initialise COM for the calling thread first, as the shell asks.
 // As ShellExecuteA; SE_ERR_DLLNOTFOUND when the shell cannot be loaded.
 HINSTANCE Execute(HWND owner, const char* verb, const char* file, const char* parameters,
                   const char* folder, int show);
