@@ -79,13 +79,25 @@ medium)
   xorriso -indev "$work/disc.iso" -pvd_info 2>/dev/null | grep -q "Volume Id *: SAMPLE 2.1" || fail "label"
   xorriso -osirrox on -indev "$work/disc.iso" -extract / "$work/disc" >/dev/null 2>&1
   diff -r -x autorun.inf "$work/sample" "$work/disc" || fail "the image does not hold the folder"
-  printf '[autorun]\r\nopen=launcher.exe\r\nicon=launcher.exe,0\r\nlabel=SAMPLE 2.1\r\n' |
+  printf '[autorun]\r\nopen="launcher.exe"\r\nicon=launcher.exe,0\r\nlabel=SAMPLE 2.1\r\n' |
     cmp - "$work/disc/autorun.inf" || fail "unexpected autorun.inf"
   reaches_first_form "$work/disc"
   expect 1 "pass --force" "$root/scripts/make-medium.sh" "$work/sample" "$work/disc.iso" --label DISC
+  # Its own image replaced, under a label made from the product name.
+  expect 0 'label "Sample Product"' "$root/scripts/make-medium.sh" "$work/sample" "$work/disc.iso" --force
+  xorriso -indev "$work/disc.iso" -pvd_info 2>/dev/null | grep -q "Volume Id *: Sample Product$" ||
+    fail "the derived label"
   expect 0 "opens launcher.exe" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb"
-  diff -r -x autorun.inf "$work/sample" "$work/usb" || fail "the USB copy does not hold the folder"
+  diff -r -x autorun.inf -x .medium-copy "$work/sample" "$work/usb" || fail "the USB copy does not hold the folder"
   grep -q "label=Sample Product Setup" "$work/usb/autorun.inf" || fail "the USB copy's label"
+  # Its own copy is replaced only while it holds nothing an author put there.
+  echo mine >"$work/usb/notes.txt"
+  expect 1 "put there later: notes.txt" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb" --force
+  [ -f "$work/usb/notes.txt" ] || fail "the author's file in the USB copy was deleted"
+  rm "$work/usb/notes.txt" "$work/usb/Setup.ini"
+  expect 0 "opens launcher.exe" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb" --force
+  [ -f "$work/usb/Setup.ini" ] || fail "the USB copy was not replaced"
+  [ -z "$(find "$work" -maxdepth 1 -name '.*-*')" ] || fail "left behind: $(ls -A "$work")"
   [ "$before" = "$(cd "$work/sample" && find . -type f -exec sha256sum {} + | sort)" ] ||
     fail "the folder was changed"
   rm "$work/sample/background.png"
@@ -96,12 +108,17 @@ medium)
 refused)
   sample "$work/sample"
   long=$(printf 'n%.0s' {1..104})
+  # What --force must leave alone: an author's folder, an image made otherwise.
+  mkdir "$work/keep" && echo mine >"$work/keep/notes.txt"
+  xorriso -outdev "$work/other.iso" -map "$work/keep" / >/dev/null 2>&1
+  before=$(cd "$work" && sha256sum keep/notes.txt other.iso)
   # OUT | --label | a file added to the folder | what make-medium says
   while IFS='|' read -r out label added text; do
     rm -rf "$work/case" && cp -r "$work/sample" "$work/case"
     [ -z "$added" ] || echo x >"$work/case/$added"
-    expect 1 "$text" "$root/scripts/make-medium.sh" "$work/case" "$work/$out" --label "$label"
-    [ ! -e "$work/$out" ] || fail "$out was written for \"$label\" $added"
+    existed=false && [ -e "$work/$out" ] && existed=true
+    expect 1 "$text" "$root/scripts/make-medium.sh" "$work/case" "$work/$out" --label "$label" --force
+    $existed || [ ! -e "$work/$out" ] || fail "$out was written for \"$label\" $added"
   done <<EOF2
 disc.iso|A LABEL SEVENTEEN||at most 16
 disc.iso|Disc/Label||letters A-Z, digits
@@ -115,7 +132,26 @@ usb|Label|docs/trailing.|ends with a dot or a blank
 usb|Label|docs/trailing |ends with a dot or a blank
 usb|Label|docs/README.TXT|only in letter case
 usb|Label	tab||control character
+usb|Café||ASCII characters only
 case/usb|Label||lies in
+.|Label||holds
+keep|Label||no .medium-copy file marking it
+other.iso|DISC||this file is not one
+EOF2
+  [ "$before" = "$(cd "$work" && sha256sum keep/notes.txt other.iso)" ] || fail "--force changed them"
+  # productName | the label made of it for a disc | for a USB copy
+  while IFS='|' read -r product disc usb; do
+    printf '[main]\r\nproductName=%s\r\n' "$product" >"$work/case/Setup.ini"
+    for medium in iso usb; do
+      [ $medium = iso ] && expected=$disc || expected=$usb
+      made=$(python3 "$root/scripts/medium-rules.py" derive $medium "$work/case" 2>&1) || true
+      [ "$made" = "$expected" ] || fail "$product on $medium: \"$made\", not \"$expected\""
+    done
+  done <<EOF2
+Sample Product Setup|Sample Product|Sample Product Setup
+Café Überall / Setup™|Cafe Uberall|Cafe Uberall / Setup
+Supercalifragilistic|Supercalifragili|Supercalifragilistic
+日本語|no disc label can be made of the productName "日本語": give one with --label|
 EOF2
   ;;
 *) exit 2 ;;
