@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev mingw-w64 g++-mingw-w64-i686-posix wine
           wine32:i386 xvfb x11-utils fonts-wine fonts-liberation2 fonts-ipafont-gothic googletest
-          libbenchmark-dev imagemagick python3 cppcheck osslsigncode openssl xorriso)
+          libbenchmark-dev imagemagick python3 cppcheck osslsigncode openssl xorriso softhsm2
+          libengine-pkcs11-openssl)
 
 missing=()
 for p in "${packages[@]}"; do

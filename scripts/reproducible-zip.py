@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes a zip archive whose bytes depend only on the files' contents:
 entries in the order of their paths, every entry dated at one given time,
-no owners, permissions or extra fields of the machine that packs it.
+no owners, permissions or extra fields of the machine that packs it, and
+stored uncompressed, since compressed bytes are those of one compression
+library's version and settings.
 
     reproducible-zip.py ARCHIVE.zip FOLDER EPOCH
 
@@ -37,9 +39,9 @@ def main(archive, folder, epoch):
                 info.external_attr = 0x10  # a folder
                 output.writestr(info, b"")
             else:
-                info.compress_type = zipfile.ZIP_DEFLATED
+                info.compress_type = zipfile.ZIP_STORED
                 with open(path, "rb") as source:
-                    output.writestr(info, source.read(), compresslevel=9)
+                    output.writestr(info, source.read())
 
 
 if __name__ == "__main__":

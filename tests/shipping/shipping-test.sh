@@ -41,33 +41,70 @@ signing)
     -keyout "$work/key.pem" -out "$work/cert.pem" -passout "file:$work/password" 2>/dev/null
   openssl pkcs12 -export -in "$work/cert.pem" -inkey "$work/key.pem" -out "$work/cert.p12" \
     -passin "file:$work/password" -passout "file:$work/password-again"
-  release() { "$root/scripts/release.sh" --prebuilt "$build" --allow-dirty "$@"; }
-  expect 0 "(signed)" release --out "$work/signed" --sign-pkcs12 "$work/cert.p12" \
-    --sign-password-file "$work/password"
+  # The same key in a software token made here, the password its PIN.
+  export SOFTHSM2_CONF=$work/softhsm2.conf
+  mkdir "$work/tokens" && echo "directories.tokendir = $work/tokens" >"$SOFTHSM2_CONF"
+  openssl pkcs8 -topk8 -nocrypt -in "$work/key.pem" -passin "file:$work/password" -out "$work/key8.pem"
+  softhsm2-util --init-token --free --label signer --pin "$password" --so-pin "$password" >/dev/null
+  softhsm2-util --import "$work/key8.pem" --token signer --label signer --id 01 --pin "$password" >/dev/null
+  # A time-stamp server on this machine, on a port the system picks.
+  python3 "$root/tests/shipping/timestamp-server.py" "$work/tsa" >"$work/tsa-port" 2>"$work/tsa.log" &
+  tsa=$! && trap 'kill $tsa' EXIT
+  for _ in $(seq 300); do [ -s "$work/tsa-port" ] && break; sleep 0.1; done
+  stamped=(--timestamp-url "http://127.0.0.1:$(cat "$work/tsa-port")" --timestamp-ca "$work/tsa/tsa.crt")
+  pkcs11=(--sign-pkcs11-module /usr/lib/softhsm/libsofthsm2.so --sign-certs "$work/cert.pem"
+          --sign-key "pkcs11:token=signer;object=signer;type=private")
+  # A build folder and a temporary folder with blanks; the two builds compared before signing.
+  ln -s "$build" "$work/build folder" && mkdir "$work/temporary folder"
+  release() {
+    TMPDIR="$work/temporary folder" "$root/scripts/release.sh" --prebuilt "$work/build folder" \
+      --prebuilt "$work/build folder" --allow-dirty "$@"
+  }
+  expect 0 "(signed, time-stamped)" release --out "$work/pkcs12" --sign-pkcs12 "$work/cert.p12" \
+    --sign-password-file "$work/password" "${stamped[@]}"
   ! grep -q -F "$password" "$work/out.log" || fail "the password appeared in the output"
+  expect 0 "(signed, time-stamped)" release --out "$work/pkcs11" "${pkcs11[@]}" \
+    --sign-password-file "$work/password" "${stamped[@]}"
+  expect 0 "(signed)" release --out "$work/command" --sign-certs "$work/cert.pem" --sign-command \
+    "osslsigncode sign -certs $work/cert.pem -key $work/key8.pem -in {} -out {}.signed && mv {}.signed {}"
   expect 0 "(unsigned)" release --out "$work/unsigned"
-  for refused in "$work/cert.p12 $work/wrong wrong password" "$work/none.p12 $work/password cannot read"; do
-    read -r pkcs12 password_file text <<<"$refused"
-    expect 1 "$text" release --out "$work/refused" --sign-pkcs12 "$pkcs12" --sign-password-file "$password_file"
-  done
+  token=$(IFS='|' && echo "${pkcs11[*]}")
+  # what release.sh says | how it was asked to sign, an argument a field
+  while IFS='|' read -r -a row; do
+    expect 1 "${row[0]}" release --out "$work/refused" "${row[@]:1}"
+  done <<EOF2
+wrong password|--sign-pkcs12|$work/cert.p12|--sign-password-file|$work/wrong
+cannot read|--sign-pkcs12|$work/none.p12|--sign-password-file|$work/password
+signing launcher.exe failed|$token|--sign-password-file|$work/wrong
+signing launcher.exe failed|--sign-certs|$work/cert.pem|--sign-command|false {}
+does not verify|--sign-certs|$work/cert.pem|--sign-command|true {}
+one way of signing|$token|--sign-pkcs12|$work/cert.p12
+EOF2
   [ ! -e "$work/refused" ] || fail "a refused signing left $(ls "$work/refused")"
-  for kind in signed unsigned; do
+  [ -z "$(ls -A "$work/temporary folder")" ] || fail "left behind: $(ls "$work/temporary folder")"
+  for kind in pkcs12 pkcs11 command unsigned; do
     (cd "$work/$kind" && sha256sum -c --quiet SHA256SUMS) || fail "$kind: SHA256SUMS does not match"
     python3 -m zipfile -e "$work/$kind"/*.zip "$work/$kind/x"
   done
-  signed=$(echo "$work"/signed/x/*) unsigned=$(echo "$work"/unsigned/x/*)
+  unsigned=$(echo "$work"/unsigned/x/*)
   # The signed programs still run: the checker on the sample, the launcher to its first form.
+  signed=$(echo "$work"/pkcs11/x/*)
   expect 0 "0 errors" wine "$(windows_path "$signed/setupcheck.exe")" "$(windows_path "$signed/sample")"
   reaches_first_form "$signed/sample"
-  for program in launcher.exe setupcheck.exe sample/launcher.exe; do
-    osslsigncode verify -CAfile "$work/cert.pem" -in "$signed/$program" >/dev/null ||
-      fail "$program: the signature does not verify"
-    ! osslsigncode verify -in "$unsigned/$program" >/dev/null 2>&1 || fail "unsigned $program verifies"
-    osslsigncode remove-signature -in "$signed/$program" -out "$work/stripped.exe" >/dev/null
-    cmp -s "$work/stripped.exe" "$unsigned/$program" || fail "$program differs beyond its signature"
-    rm "$signed/$program" "$unsigned/$program" "$work/stripped.exe"
+  for kind in pkcs12 pkcs11 command; do
+    signed=$(echo "$work/$kind"/x/*)
+    for program in launcher.exe setupcheck.exe sample/launcher.exe; do
+      osslsigncode verify -CAfile "$work/cert.pem" -TSA-CAfile "$work/tsa/tsa.crt" \
+        -in "$signed/$program" >"$work/verify.log" || fail "$kind $program: the signature does not verify"
+      [ $kind = command ] || grep -q "Timestamp Server Signature verification: ok" "$work/verify.log" ||
+        fail "$kind $program: no time stamp"
+      ! osslsigncode verify -in "$unsigned/$program" >/dev/null 2>&1 || fail "unsigned $program verifies"
+      osslsigncode remove-signature -in "$signed/$program" -out "$work/stripped.exe" >/dev/null
+      cmp -s "$work/stripped.exe" "$unsigned/$program" || fail "$kind $program differs beyond its signature"
+      rm "$work/stripped.exe"
+    done
+    diff -r -x launcher.exe -x setupcheck.exe "$signed" "$unsigned" || fail "$kind: the archives differ beyond the signatures"
   done
-  diff -r "$signed" "$unsigned" || fail "the archives differ beyond the signatures"
   ;;
 medium)
   sample "$work/sample"
