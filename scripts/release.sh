@@ -91,7 +91,7 @@ signing=""
 signing=${signing# }
 case $signing in
 "")
-  [ -z "$password_file$certs$timestamp_url" ] ||
+  [ -z "$password_file$certs$timestamp_url$timestamp_ca" ] ||
     fail "a password, certificate or time-stamp server was given, but no way of signing" \
       "(--sign-pkcs12, --sign-pkcs11-module or --sign-command)"
   ;;
