@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-"""An RFC 3161 time-stamp server on 127.0.0.1, for the signing test:
-    timestamp-server.py FOLDER
-makes a throw-away authority in FOLDER (its certificate: tsa.crt), prints the
-port once it listens, and answers each request with `openssl ts -reply`."""
+"""timestamp-server.py FOLDER: an RFC 3161 time-stamp server on 127.0.0.1 whose authority
+(tsa.crt) is made in FOLDER; prints its port once it listens."""
 import http.server
 import subprocess
 import sys
