@@ -104,7 +104,7 @@ pkcs12)
     "$password_file (wrong password, or not a PKCS#12 file)"
   ;;
 pkcs11 | command)
-  if [ $signing = pkcs11 ]; then
+  if [ "$signing" = pkcs11 ]; then
     [ -n "$module" ] || fail "a key was given but no PKCS#11 module (--sign-pkcs11-module)"
     readable "$module" "PKCS#11 module"
     [[ $key == pkcs11:* ]] || fail "--sign-key needs the key's pkcs11: URI, not \"$key\""
@@ -180,7 +180,9 @@ collect() { # BUILD_DIR FOLDER
 
 # Signs PROGRAM in place, then verifies it.
 sign() { # PROGRAM
-  local signed=$work/signing/$(basename "$1") common=(-h sha256 -n "$product") program_word='"$1"'
+  # shellcheck disable=SC2016 # the command's own $1, quoted
+  local signed common=(-h sha256 -n "$product") program_word='"$1"'
+  signed=$work/signing/$(basename "$1")
   # At the commit's time, so that without a time stamp the same commit signs to the same bytes.
   common+=(-time "$SOURCE_DATE_EPOCH")
   [ -z "$timestamp_url" ] || common+=(-ts "$timestamp_url")

@@ -174,7 +174,7 @@ EOF2
   # medium | productName | the label made of it
   while IFS='|' read -r medium product expected; do
     printf '[main]\r\nproductName=%s\r\n' "$product" >"$work/case/Setup.ini"
-    made=$(python3 "$root/scripts/medium-rules.py" derive $medium "$work/case" 2>&1) || true
+    made=$(python3 "$root/scripts/medium-rules.py" derive "$medium" "$work/case" 2>&1) || true
     [ "$made" = "$expected" ] || fail "$product on $medium: \"$made\", not \"$expected\""
   done <<EOF2
 iso|Sample Product Setup|Sample Product
