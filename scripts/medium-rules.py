@@ -159,11 +159,17 @@ def launcher_of(folder):
 
 
 def listing(folder):
-    """Every folder and file below folder, by its path relative to it."""
+    """Every folder and file below folder: its path relative to folder, and for a
+    file its size and time, which tell whether it was changed since."""
     found = []
     for here, folders, files in os.walk(folder):
         relative = os.path.relpath(here, folder)
-        found.extend(os.path.normpath(os.path.join(relative, name)) for name in folders + files)
+        for name in folders + files:
+            entry = os.path.normpath(os.path.join(relative, name))
+            if name in files and not os.path.islink(os.path.join(here, name)):
+                stat = os.stat(os.path.join(here, name))
+                entry += f"\t{stat.st_size}\t{stat.st_mtime_ns}"
+            found.append(entry)
     return sorted(found)
 
 
@@ -192,9 +198,10 @@ def replace_problems(out, image_mark):
         return [refusal + f"this has no {COPY_MARK} file marking it as one"]
     with open(os.path.join(out, COPY_MARK), encoding="utf-8", errors="surrogateescape") as marker:
         written = set(marker.read().splitlines()[1:])
-    added = [name for name in listing(out) if name not in written and name != COPY_MARK]
+    added = [entry.split("\t")[0] for entry in listing(out) if entry not in written]
+    added.remove(COPY_MARK)
     if added:
-        return [refusal + "what this holds besides was put there later: " + ", ".join(added[:5])
+        return [refusal + "this holds what was added or changed since: " + ", ".join(added[:5])
                 + (", ..." if len(added) > 5 else "") + ". Move it out first"]
     return []
 

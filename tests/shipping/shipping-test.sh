@@ -123,9 +123,10 @@ medium)
   diff -r -x autorun.inf -x .medium-copy "$work/sample" "$work/usb" || fail "the USB copy does not hold the folder"
   grep -q "label=Sample Product Setup" "$work/usb/autorun.inf" || fail "the USB copy's label"
   # Its own copy is replaced only while it holds nothing an author put there.
-  echo mine >"$work/usb/notes.txt"
-  expect 1 "put there later: notes.txt" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb" --force
-  [ -f "$work/usb/notes.txt" ] || fail "the author's file in the USB copy was deleted"
+  echo mine >"$work/usb/notes.txt" && echo "; mine" >>"$work/usb/Setup.ini"
+  expect 1 "changed since: Setup.ini, notes.txt" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb" --force
+  tail -n 1 "$work/usb/Setup.ini" | grep -q mine && [ -f "$work/usb/notes.txt" ] ||
+    fail "the author's changes to the USB copy were lost"
   rm "$work/usb/notes.txt" "$work/usb/Setup.ini"
   expect 0 "opens launcher.exe" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb" --force
   [ -f "$work/usb/Setup.ini" ] || fail "the USB copy was not replaced"
