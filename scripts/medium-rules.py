@@ -158,11 +158,15 @@ def launcher_of(folder):
                   f"autorun.inf of your own into {folder}"]
 
 
+def raise_error(error):
+    raise error
+
+
 def listing(folder):
     """Every folder and file below folder: its path relative to folder, and for a
     file its size and time, which tell whether it was changed since."""
     found = []
-    for here, folders, files in os.walk(folder):
+    for here, folders, files in os.walk(folder, onerror=raise_error):
         relative = os.path.relpath(here, folder)
         for name in folders + files:
             entry = os.path.normpath(os.path.join(relative, name))
@@ -198,7 +202,10 @@ def replace_problems(out, image_mark):
         return [refusal + f"this has no {COPY_MARK} file marking it as one"]
     with open(os.path.join(out, COPY_MARK), encoding="utf-8", errors="surrogateescape") as marker:
         written = set(marker.read().splitlines()[1:])
-    added = [entry.split("\t")[0] for entry in listing(out) if entry not in written]
+    try:
+        added = [entry.split("\t")[0] for entry in listing(out) if entry not in written]
+    except OSError as error:
+        return [refusal + f"this cannot be read whole: {error}"]
     added.remove(COPY_MARK)
     if added:
         return [refusal + "this holds what was added or changed since: " + ", ".join(added[:5])
