@@ -89,10 +89,9 @@ EOF2
   for kind in pkcs12 pkcs11 command; do
     signed=$(echo "$work/$kind"/x/*)
     for program in launcher.exe setupcheck.exe sample/launcher.exe; do
-      osslsigncode verify -CAfile "$work/cert.pem" -TSA-CAfile "$work/tsa/tsa.crt" \
-        -in "$signed/$program" >"$work/verify.log" || fail "$kind $program: the signature does not verify"
-      [ $kind = command ] || grep -q "Timestamp Server Signature verification: ok" "$work/verify.log" ||
-        fail "$kind $program: no time stamp"
+      osslsigncode verify -CAfile "$work/cert.pem" -TSA-CAfile "$work/tsa/tsa.crt" -in "$signed/$program" |
+        grep "$([ $kind = command ] && echo Succeeded || echo "Timestamp Server Signature verification: ok")" >/dev/null ||
+        fail "$kind $program: the signature or its time stamp does not verify"
       ! osslsigncode verify -in "$unsigned/$program" >/dev/null 2>&1 || fail "unsigned $program verifies"
       osslsigncode remove-signature -in "$signed/$program" -out "$work/stripped.exe" >/dev/null
       cmp -s "$work/stripped.exe" "$unsigned/$program" || fail "$kind $program differs beyond its signature"
