@@ -118,8 +118,7 @@ pkcs11 | command)
   fi
   [ -n "$certs" ] || fail "signing needs the certificate and its chain (--sign-certs)"
   readable "$certs" "certificate file"
-  openssl crl2pkcs7 -nocrl -certfile "$certs" 2>/dev/null | grep -q . ||
-    fail "no certificate in $certs (PEM expected)"
+  openssl x509 -in "$certs" -noout 2>/dev/null || fail "no certificate in $certs (PEM expected)"
   cp "$certs" "$work/chain.pem"
   ;;
 *) fail "give one way of signing, not $signing" ;;

@@ -107,7 +107,7 @@ medium)
   listed=$(xorriso -indev "$work/disc.iso" -find / -type f 2>/dev/null | tr -d "'" | sort)
   expected=$( (cd "$work/sample" && find . -type f | sed 's/^\.//'; echo /autorun.inf) | sort)
   [ "$listed" = "$expected" ] || fail "the image lists $listed"
-  xorriso -indev "$work/disc.iso" -pvd_info 2>/dev/null | grep -q "Volume Id *: SAMPLE 2.1" || fail "label"
+  xorriso -indev "$work/disc.iso" -pvd_info 2>/dev/null | grep "Volume Id *: SAMPLE 2.1" >/dev/null || fail "label"
   xorriso -osirrox on -indev "$work/disc.iso" -extract / "$work/disc" >/dev/null 2>&1
   diff -r -x autorun.inf "$work/sample" "$work/disc" || fail "the image does not hold the folder"
   printf '[autorun]\r\nopen="launcher.exe"\r\nicon=launcher.exe,0\r\nlabel=SAMPLE 2.1\r\n' |
@@ -116,7 +116,7 @@ medium)
   expect 1 "pass --force" "$root/scripts/make-medium.sh" "$work/sample" "$work/disc.iso" --label DISC
   # Its own image replaced, under a label made from the product name.
   expect 0 'label "Sample Product"' "$root/scripts/make-medium.sh" "$work/sample" "$work/disc.iso" --force
-  xorriso -indev "$work/disc.iso" -pvd_info 2>/dev/null | grep -q "Volume Id *: Sample Product$" ||
+  xorriso -indev "$work/disc.iso" -pvd_info 2>/dev/null | grep "Volume Id *: Sample Product$" >/dev/null ||
     fail "the derived label"
   expect 0 "opens launcher.exe" "$root/scripts/make-medium.sh" "$work/sample" "$work/usb"
   diff -r -x autorun.inf -x .medium-copy "$work/sample" "$work/usb" || fail "the USB copy does not hold the folder"
