@@ -1,9 +1,9 @@
 #include "framework/image.h"
 
 #include "framework/alpha_blend.h"
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 #include "framework/gdiplus_runtime.h"
-#include "framework/pixel_layout.h"
+#include "graphics/pixel_layout.h"
 #include "framework/wic_picture.h"
 
 #include <cstddef>

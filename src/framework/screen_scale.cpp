@@ -1,6 +1,6 @@
 #include "framework/screen_scale.h"
 
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 #include "framework/gdi.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "framework/wic_picture.h"
 
 #include "framework/dll_safety.h"
-#include "framework/pixel_layout.h"
+#include "graphics/pixel_layout.h"
 
 #include <initguid.h> // the few GUIDs used below are defined here, not imported
 

@@ -1,5 +1,5 @@
 #include "forms/form_layout.h"
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 
 #include <algorithm>
 #include <cstdint>
