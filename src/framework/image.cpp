@@ -4,12 +4,14 @@
 #include "framework/gdiplus_runtime.h"
 #include "framework/wic_picture.h"
 #include "graphics/display_scale.h"
+#include "graphics/picture_header.h"
 #include "graphics/pixel_layout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -32,6 +34,22 @@ std::vector<wchar_t> WidePath(const std::string& path) {
     if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length) != length)
         return {};
     return wide;
+}
+
+// Whether the file's header tells of a picture too large to hold; false when
+// it tells nothing (another format, a damaged header, not a file on a disc).
+bool HeaderTooLargeToHold(const wchar_t* path) {
+    const UniqueHandle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A device or a pipe could keep a read waiting: the decoders judge those.
+    if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK)
+        return false;
+    std::vector<std::uint8_t> start(kPictureHeaderBytes);
+    DWORD read = 0;
+    if (!::ReadFile(file.get(), start.data(), static_cast<DWORD>(start.size()), &read, nullptr))
+        return false;
+    const std::optional<PictureHeader> header = ReadPictureHeader(start.data(), read);
+    return header && TooLargeToHold(*header);
 }
 
 // A bottom-up bitmap of the chosen depth; its colour table starts all zero.
@@ -187,6 +205,8 @@ HRESULT CImage::Load(const std::string& path) {
     const std::vector<wchar_t> widePath = WidePath(path);
     if (widePath.empty())
         return E_INVALIDARG;
+    if (HeaderTooLargeToHold(widePath.data()))
+        return E_OUTOFMEMORY;
     if (LoadDirect(widePath.data()))
         return S_OK;
     const gdiplus::RuntimeUse use;
