@@ -32,7 +32,8 @@ HRESULT CImage::Load(const std::string& path, const DisplayFit& fit) {
     const int dpi = FittedDpi(fit.dpi, baseWidth, baseHeight, fit.workWidth, fit.workHeight);
     const int width = ScaledLength(baseWidth, dpi);
     const int height = ScaledLength(baseHeight, dpi);
-    if (width != m_width || height != m_height) {
+    if (!HeldAtScale(m_width, percent, width, dpi) ||
+        !HeldAtScale(m_height, percent, height, dpi)) {
         // Drawn from the held copy, which GDI+ reads through a wrapper of its memory.
         const gdiplus::Functions* api = gdiplus::Runtime::Start();
         DIBSECTION section{};
