@@ -14,9 +14,7 @@ using CreateFactoryFn = HRESULT(WINAPI*)(UINT, IWICImagingFactory**);
 
 // The factory function of the loaded component; it needs no COM on the calling thread.
 CreateFactoryFn FactoryFunction(HMODULE module) {
-    return module ? reinterpret_cast<CreateFactoryFn>(reinterpret_cast<void*>(
-                        ::GetProcAddress(module, "WICCreateImagingFactory_Proxy")))
-                  : nullptr;
+    return LibraryFunction<CreateFactoryFn>(module, "WICCreateImagingFactory_Proxy");
 }
 
 // Releases an interface at the end of a scope.
