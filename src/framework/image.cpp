@@ -44,11 +44,11 @@ bool HeaderTooLargeToHold(const wchar_t* path) {
     // A device or a pipe could keep a read waiting: the decoders judge those.
     if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK)
         return false;
-    std::vector<std::uint8_t> start(kPictureHeaderBytes);
+    std::uint8_t start[kPictureHeaderBytes];
     DWORD read = 0;
-    if (!::ReadFile(file.get(), start.data(), static_cast<DWORD>(start.size()), &read, nullptr))
+    if (!::ReadFile(file.get(), start, sizeof start, &read, nullptr))
         return false;
-    const std::optional<PictureHeader> header = ReadPictureHeader(start.data(), read);
+    const std::optional<PictureHeader> header = ReadPictureHeader(start, read);
     return header && TooLargeToHold(*header);
 }
 

@@ -15,24 +15,22 @@
 // seconds and a gigabyte.
 constexpr std::uint64_t kMaxHeldPictureBytes = std::uint64_t{1} << 30;
 
-// Bytes of the file's start that hold the header of every format read here
-// (a JPEG's size follows its metadata segments).
-constexpr std::size_t kPictureHeaderBytes = 64 * 1024;
+// Bytes of the file's start that hold the header of every format read here.
+constexpr std::size_t kPictureHeaderBytes = 30;
 
 struct PictureHeader {
     std::uint32_t width;
     std::uint32_t height;
     // The fewest bits per pixel the decoders hold this picture at: its stored
-    // depth, at most 32 (deeper pixels are held as 32-bit colour), at most 24
-    // for a JPEG (decoded to 24-bit colour).
+    // depth, at most 32 (deeper pixels are held as 32-bit colour).
     int bitsPerPixel;
 };
 
-// The size of a PNG, BMP or JPEG picture from the first bytes of its file;
-// none for another format or a header that is cut short or makes no sense
-// (those are left to the decoders, which refuse them as before). A GIF is
-// another format here: its screen size is not always the size decoded (one
-// decoder takes its first image's).
+// The size of a PNG or BMP picture from the first bytes of its file; none for
+// another format or a header that is cut short or makes no sense (those are
+// left to the decoders, which refuse them as before). A GIF's screen size is
+// not always the size decoded (one decoder takes its first image's), and a
+// JPEG's size lies behind its metadata: both are left to the decoders too.
 std::optional<PictureHeader> ReadPictureHeader(const std::uint8_t* bytes, std::size_t size);
 
 // Whether the picture needs more than kMaxHeldPictureBytes as a bitmap at the

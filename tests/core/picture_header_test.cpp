@@ -31,17 +31,6 @@ std::string Bmp(std::uint32_t infoSize, std::uint32_t width, std::uint32_t heigh
            std::string(24, '\0');
 }
 
-std::string JpegSegment(int marker, const std::string& body) {
-    return "\xFF" + std::string(1, static_cast<char>(marker)) + BigEndian(body.size() + 2, 2) +
-           body;
-}
-
-std::string Jpeg(int frameMarker, int components, const std::string& before = "") {
-    return "\xFF\xD8" + JpegSegment(0xE0, "JFIF" + std::string(10, 'x')) + before +
-           JpegSegment(frameMarker, "\x08" + BigEndian(600, 2) + BigEndian(800, 2) +
-                                        static_cast<char>(components) + std::string(9, '\0'));
-}
-
 // Headers worked by hand from the formats' own layouts.
 TEST(PictureHeader, SizeAndDepthFromEachFormatsHeader) {
     const struct {
@@ -62,11 +51,7 @@ TEST(PictureHeader, SizeAndDepthFromEachFormatsHeader) {
         {"bmp negative width", Bmp(40, 0u - 5u, 5, 24), 0, 0, 0},
         {"bmp compressed inside", Bmp(40, 5, 5, 0), 0, 0, 0},
         {"gif", "GIF89a" + LittleEndian(65535, 2) + LittleEndian(65535, 2) + "\xF7", 0, 0, 0},
-        {"jpeg", Jpeg(0xC0, 3, JpegSegment(0xC4, "tables")), 800, 600, 24},
-        {"jpeg progressive grey", Jpeg(0xC2, 1), 800, 600, 8},
-        {"jpeg cmyk", Jpeg(0xC1, 4), 800, 600, 24},
-        {"jpeg scan before frame", Jpeg(0xC0, 3, JpegSegment(0xDA, "scan")), 0, 0, 0},
-        {"jpeg cut short", Jpeg(0xC0, 3).substr(0, 24), 0, 0, 0},
+        {"jpeg", "\xFF\xD8\xFF\xC0" + std::string(26, '\0'), 0, 0, 0},
         {"tiff", std::string("II*\0\x08\0\0\0", 8), 0, 0, 0},
         {"empty", "", 0, 0, 0},
     };

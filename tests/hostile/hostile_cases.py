@@ -72,7 +72,6 @@ PICTURES = {
     "big": "png-4000",
     "bigger-bmp": "bmp-4000",
     "huge": "png-20000",
-    "huge-jpeg": lambda: pic.jpeg_header(60000, 60000),
     "interlaced-png": lambda: pic.png(301, 203, interlaced=True),
     "interlaced-gif": lambda: pic.gif(64, 48, interlaced=True),
     "paletted-transparent-png": lambda: pic.png(
@@ -96,7 +95,7 @@ PICTURES = {
 FOLDER_NAMES = ["Установка", "Łódź", "日本語", "Ελληνικά", "été"]
 # The pictures the decoder refuses: the launcher tells so and ends.
 UNREADABLE_PICTURES = {"truncated-png", "truncated-bmp", "truncated-gif", "lying-bmp",
-                       "lying-bmp-huge", "lying-bmp-negative", "lying-png", "empty", "huge", "huge-jpeg",
+                       "lying-bmp-huge", "lying-bmp-negative", "lying-png", "empty", "huge",
                        "not-a-picture", "zero-size-png"}
 LICENCES = {"huge": "rtf-10mb", "nested": "rtf-nested", "pictures": "rtf-pictures",
             "objects": "rtf-objects", "bin": "rtf-bin", "binary": "binary-1mb",

@@ -121,16 +121,6 @@ def tiff(width, height, rgb=(30, 160, 60)):
     return b"II*\0" + struct.pack("<I", ifd_offset) + pixels + bits + ifd
 
 
-def jpeg_header(width, height):
-    """A baseline JPEG's start up to its frame header, then its end: a size
-    without a picture."""
-    def segment(marker, body):
-        return b"\xFF" + bytes([marker]) + struct.pack(">H", len(body) + 2) + body
-    frame = struct.pack(">BHHB", 8, height, width, 3) + b"\x01\x22\x00\x02\x11\x01\x03\x11\x01"
-    return b"\xFF\xD8" + segment(0xE0, b"JFIF\0\x01\x01\0\0\x01\0\x01\0\0") + \
-        segment(0xC0, frame) + b"\xFF\xD9"
-
-
 def ico(size=32):
     xor = b"\x40\x80\xC0\xFF" * (size * size)
     mask = b"\0" * (((size + 31) // 32) * 4 * size)
