@@ -1,14 +1,14 @@
 #include "app/launcher_app.h"
 
-#include "app/command_line.h"
+#include "app/command_line_arguments.h"
 #include "app/language.h"
 #include "app/paths.h"
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
+#include "framework/narrow_text.h"
 #include "framework/screen_scale.h"
-#include "framework/shell_functions.h"
 
 #include <windows.h>
 
@@ -40,27 +40,7 @@ CLauncherApp::~CLauncherApp() {
 }
 
 std::string FirstCommandLineArgument() {
-    // Most starts have none: the shell is not loaded to split the line.
-    const LPCWSTR commandLine = ::GetCommandLineW();
-    if (!HasArguments(commandLine))
-        return std::string();
-    int count = 0;
-    LPWSTR* arguments = shell::CommandLineToArgv(commandLine, &count);
-    if (!arguments)
-        return std::string();
-    std::string first;
-    if (count > 1) {
-        const int bytes =
-            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
-        if (bytes > 1) {
-            first.resize(static_cast<size_t>(bytes));
-            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, first.data(), bytes, nullptr,
-                                  nullptr);
-            first.resize(static_cast<size_t>(bytes) - 1);
-        }
-    }
-    ::LocalFree(arguments);
-    return first;
+    return NarrowText(CommandLineArguments()[1]);
 }
 
 void CLauncherApp::ReadSettings() {

@@ -1,6 +1,7 @@
 #include "app/program_folder.h"
 
 #include "framework/message_box.h"
+#include "framework/narrow_text.h"
 #include "framework/program_path.h"
 
 #include <io.h>
@@ -8,16 +9,11 @@
 
 namespace {
 
-// The path in the ANSI code page when the code page spells every character (a
-// look-alike would name another file) and it fits the platform; else empty.
+// The path in the ANSI code page when the code page spells every character and
+// it fits the platform; else empty.
 std::string SpeltInCodePage(const wchar_t* path) {
-    // A UTF-8 code page spells everything and takes neither flag nor report.
-    const bool utf8 = ::GetACP() == CP_UTF8;
-    BOOL lost = FALSE;
-    char narrow[kMaxPathBytes] = {};
-    const int bytes = ::WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, path, -1,
-                                            narrow, sizeof narrow, nullptr, utf8 ? nullptr : &lost);
-    return bytes > 1 && !lost ? std::string(narrow, bytes - 1) : std::string();
+    std::string spelt = NarrowText(path, CP_ACP, Spelling::Exact);
+    return spelt.size() < kMaxPathBytes ? spelt : std::string();
 }
 
 } // namespace

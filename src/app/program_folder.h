@@ -19,15 +19,6 @@ template <typename Query> std::string PlatformPath(Query query) {
 
 static_assert(std::tuple_size<WidePath>::value == kMaxPathBytes);
 
-// The same for a path the platform writes as wide text.
-template <typename Query> WidePath PlatformWidePath(Query query) {
-    WidePath path{};
-    const auto length = query(path.data(), static_cast<unsigned>(path.size()));
-    if (length == 0 || length >= path.size())
-        path[0] = L'\0';
-    return path;
-}
-
 // An existing path in the ANSI code page: as written when the code page spells
 // every character of it and it fits the platform, else its short (8.3) form,
 // which is plain ASCII; empty when it has neither.

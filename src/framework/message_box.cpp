@@ -2,6 +2,7 @@
 
 #include "framework/app.h"
 #include "framework/common_controls.h"
+#include "framework/narrow_text.h"
 #include "framework/program_path.h"
 
 #include <algorithm>
@@ -34,10 +35,8 @@ WidePath GetProgramNameWide() {
 } // namespace
 
 std::string GetProgramName() {
-    char narrow[MAX_PATH] = {};
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, GetProgramNameWide().data(), -1, narrow,
-                                            sizeof narrow, nullptr, nullptr);
-    return bytes > 1 ? std::string(narrow, bytes - 1) : std::string("launcher");
+    std::string name = NarrowText(GetProgramNameWide().data());
+    return name.empty() ? std::string("launcher") : name;
 }
 
 int AppMessageBox(const std::string& text, UINT type) {

@@ -1,0 +1,18 @@
+#include "app/command_line_arguments.h"
+
+#include "app/command_line.h"
+#include "framework/shell_functions.h"
+
+CommandLineArguments::CommandLineArguments() {
+    const LPCWSTR commandLine = ::GetCommandLineW();
+    if (HasArguments(commandLine))
+        m_arguments = shell::CommandLineToArgv(commandLine, &m_count);
+}
+
+CommandLineArguments::~CommandLineArguments() {
+    ::LocalFree(m_arguments);
+}
+
+const wchar_t* CommandLineArguments::operator[](int index) const {
+    return m_arguments && index > 0 && index < m_count ? m_arguments[index] : L"";
+}
