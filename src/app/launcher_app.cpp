@@ -7,6 +7,7 @@
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
+#include "framework/message_box.h"
 #include "framework/narrow_text.h"
 #include "framework/screen_scale.h"
 
@@ -43,6 +44,17 @@ std::string FirstCommandLineArgument() {
     return NarrowText(CommandLineArguments()[1]);
 }
 
+bool ReportUnspellableFolder(const wchar_t* folder) {
+    if (!*folder || !AnsiPath(folder).empty())
+        return false;
+    wchar_t text[kMaxPathBytes + 256] = L"The launcher cannot read its folder\n\n";
+    ::lstrcatW(text, folder);
+    ::lstrcatW(text, L"\n\nbecause this system cannot spell its name. Copy the installation "
+                     L"medium to a folder of plain Latin letters and start it from there.");
+    AppMessageBoxWide(text, MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
+
 void CLauncherApp::ReadSettings() {
     m_imageFile = ReadIniValue("main", "imageFile");
     m_productName = ReadIniValue("main", "productName");
@@ -69,7 +81,7 @@ void CLauncherApp::ResolveLanguage() {
 
 BOOL CLauncherApp::InitInstance() {
     CWinApp::InitInstance();
-    if (ReportUnspellableProgramFolder())
+    if (ReportUnspellableFolder(GetProgramFolderWide().data()))
         return FALSE;
     ReadSettings();
     // Declared here, not in the manifest, so that Setup.ini can leave it out.

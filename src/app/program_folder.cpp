@@ -1,6 +1,5 @@
 #include "app/program_folder.h"
 
-#include "framework/message_box.h"
 #include "framework/narrow_text.h"
 #include "framework/program_path.h"
 
@@ -38,21 +37,6 @@ WidePath GetProgramFolderWide() {
 
 std::string GetProgramFolder() {
     return AnsiPath(GetProgramFolderWide().data());
-}
-
-bool ReportUnspellableProgramFolder() {
-    return ReportUnspellableFolder(GetProgramFolderWide().data());
-}
-
-bool ReportUnspellableFolder(const wchar_t* folder) {
-    if (!*folder || !AnsiPath(folder).empty())
-        return false;
-    wchar_t text[kMaxPathBytes + 256] = L"The launcher cannot read its folder\n\n";
-    ::lstrcatW(text, folder);
-    ::lstrcatW(text, L"\n\nbecause this system cannot spell its name. Copy the installation "
-                     L"medium to a folder of plain Latin letters and start it from there.");
-    AppMessageBoxWide(text, MB_OK | MB_ICONEXCLAMATION);
-    return true;
 }
 
 bool FileExists(const std::string& path) {

@@ -39,12 +39,6 @@ WidePath GetProgramFolderWide();
 // spell it (so paths are relative to the current folder).
 std::string GetProgramFolder();
 
-// Tells the user, when the code page cannot spell the program's folder (or the
-// given one) in any form, that the medium must be copied to a folder of plain
-// Latin letters. True when it did (the program then ends).
-bool ReportUnspellableProgramFolder();
-bool ReportUnspellableFolder(const wchar_t* folder);
-
 // True when a file or folder exists at the path. A path too long for the
 // platform names nothing.
 bool FileExists(const std::string& path);
