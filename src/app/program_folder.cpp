@@ -26,15 +26,6 @@ std::string AnsiPath(const wchar_t* path) {
     return SpeltInCodePage(shortForm.data());
 }
 
-WidePath GetProgramFolderWide() {
-    WidePath folder = GetProgramPathWide();
-    int end = ::lstrlenW(folder.data());
-    while (end > 0 && folder[end - 1] != L'\\' && folder[end - 1] != L'/')
-        --end;
-    folder[end] = L'\0';
-    return folder;
-}
-
 std::string GetProgramFolder() {
     return AnsiPath(GetProgramFolderWide().data());
 }

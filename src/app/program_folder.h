@@ -30,10 +30,6 @@ template <typename Query> std::string AnsiPlatformPath(Query query) {
     return AnsiPath(PlatformWidePath(query).data());
 }
 
-// The folder of the running program as wide text, ending in a backslash; empty
-// when the platform cannot tell it whole.
-WidePath GetProgramFolderWide();
-
 // The folder of the running program, ending in a backslash, as AnsiPath spells
 // it; empty when the platform cannot tell it whole or the code page cannot
 // spell it (so paths are relative to the current folder).

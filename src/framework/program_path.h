@@ -24,3 +24,8 @@ template <typename Query> WidePath PlatformWidePath(Query query) {
 
 // The program file's full path; empty when the platform cannot tell it whole.
 WidePath GetProgramPathWide();
+// Its folder, ending in a backslash; empty when the platform cannot tell it whole.
+WidePath GetProgramFolderWide();
+// Its file name without the extension, e.g. L"launcher"; empty when the
+// platform cannot tell it.
+WidePath GetProgramNameWide();
