@@ -8,11 +8,3 @@ CommandLineArguments::CommandLineArguments() {
     if (HasArguments(commandLine))
         m_arguments = shell::CommandLineToArgv(commandLine, &m_count);
 }
-
-CommandLineArguments::~CommandLineArguments() {
-    ::LocalFree(m_arguments);
-}
-
-const wchar_t* CommandLineArguments::operator[](int index) const {
-    return m_arguments && index > 0 && index < m_count ? m_arguments[index] : L"";
-}

@@ -190,14 +190,14 @@ void CImage::Destroy() {
 }
 
 void CImage::Swap(CImage& other) noexcept {
-    std::swap(m_bitmap, other.m_bitmap);
+    swap(m_bitmap, other.m_bitmap);
     std::swap(m_width, other.m_width);
     std::swap(m_height, other.m_height);
     std::swap(m_bitsPerPixel, other.m_bitsPerPixel);
     std::swap(m_pitch, other.m_pitch);
     std::swap(m_hasAlpha, other.m_hasAlpha);
     std::swap(m_dpi, other.m_dpi);
-    std::swap(m_visibleRegion, other.m_visibleRegion);
+    swap(m_visibleRegion, other.m_visibleRegion);
 }
 
 HRESULT CImage::Load(const std::string& path) {

@@ -9,7 +9,7 @@ namespace {
 std::uint32_t Number(const std::uint8_t* p, int bytes, bool bigEndian) {
     std::uint32_t value = 0;
     for (int i = 0; i < bytes; ++i)
-        value |= std::uint32_t{p[i]} << (8 * (bigEndian ? bytes - 1 - i : i));
+        value = value << 8 | p[bigEndian ? i : bytes - 1 - i];
     return value;
 }
 
