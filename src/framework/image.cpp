@@ -153,8 +153,14 @@ HRESULT ConvertInto(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT
 // when every pixel shows.
 UniqueRegion RegionOfRuns(const BYTE* bits, size_t pitch, std::uint32_t width,
                           std::uint32_t height) {
-    const size_t count = ForEachVisibleRun(bits, pitch, width, height,
-                                           [](std::uint32_t, std::uint32_t, std::uint32_t) {});
+    // One walk counts the runs, the next writes them where rects points.
+    RECT* rects = nullptr;
+    const auto add = [&rects](std::uint32_t row, std::uint32_t left, std::uint32_t right) {
+        if (rects)
+            *rects++ = RECT{static_cast<LONG>(left), static_cast<LONG>(row),
+                            static_cast<LONG>(right), static_cast<LONG>(row + 1)};
+    };
+    const size_t count = ForEachVisibleRun(bits, pitch, width, height, add);
     if (count == 0)
         return UniqueRegion();
     std::vector<BYTE> data(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
@@ -163,12 +169,8 @@ UniqueRegion RegionOfRuns(const BYTE* bits, size_t pitch, std::uint32_t width,
     header->iType = RDH_RECTANGLES;
     header->nCount = static_cast<DWORD>(count);
     header->rcBound = RECT{0, 0, static_cast<LONG>(width), static_cast<LONG>(height)};
-    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-    ForEachVisibleRun(bits, pitch, width, height,
-                      [&rects](std::uint32_t row, std::uint32_t left, std::uint32_t right) {
-                          *rects++ = RECT{static_cast<LONG>(left), static_cast<LONG>(row),
-                                          static_cast<LONG>(right), static_cast<LONG>(row + 1)};
-                      });
+    rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    ForEachVisibleRun(bits, pitch, width, height, add);
     return UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                                           reinterpret_cast<const RGNDATA*>(data.data())));
 }

@@ -19,8 +19,7 @@ WidePath ProgramTitle() {
 } // namespace
 
 std::string GetProgramName() {
-    std::string name = NarrowText(ProgramTitle().data());
-    return name.empty() ? std::string("launcher") : name;
+    return NarrowText(ProgramTitle().data());
 }
 
 int AppMessageBox(const std::string& text, UINT type) {
