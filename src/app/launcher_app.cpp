@@ -1,14 +1,15 @@
 #include "app/launcher_app.h"
 
-#include "app/command_line.h"
+#include "app/command_line_arguments.h"
 #include "app/language.h"
 #include "app/paths.h"
 #include "app/program_folder.h"
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "forms/subform_dlg.h"
+#include "framework/message_box.h"
+#include "framework/narrow_text.h"
 #include "framework/screen_scale.h"
-#include "framework/shell_functions.h"
 
 #include <windows.h>
 
@@ -40,27 +41,18 @@ CLauncherApp::~CLauncherApp() {
 }
 
 std::string FirstCommandLineArgument() {
-    // Most starts have none: the shell is not loaded to split the line.
-    const LPCWSTR commandLine = ::GetCommandLineW();
-    if (!HasArguments(commandLine))
-        return std::string();
-    int count = 0;
-    LPWSTR* arguments = shell::CommandLineToArgv(commandLine, &count);
-    if (!arguments)
-        return std::string();
-    std::string first;
-    if (count > 1) {
-        const int bytes =
-            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, nullptr, 0, nullptr, nullptr);
-        if (bytes > 1) {
-            first.resize(static_cast<size_t>(bytes));
-            ::WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, first.data(), bytes, nullptr,
-                                  nullptr);
-            first.resize(static_cast<size_t>(bytes) - 1);
-        }
-    }
-    ::LocalFree(arguments);
-    return first;
+    return NarrowText(CommandLineArguments()[1]);
+}
+
+bool ReportUnspellableFolder(const wchar_t* folder) {
+    if (!*folder || !AnsiPath(folder).empty())
+        return false;
+    wchar_t text[kMaxPathBytes + 256] = L"The launcher cannot read its folder\n\n";
+    ::lstrcatW(text, folder);
+    ::lstrcatW(text, L"\n\nbecause this system cannot spell its name. Copy the installation "
+                     L"medium to a folder of plain Latin letters and start it from there.");
+    AppMessageBoxWide(text, MB_OK | MB_ICONEXCLAMATION);
+    return true;
 }
 
 void CLauncherApp::ReadSettings() {
@@ -89,7 +81,7 @@ void CLauncherApp::ResolveLanguage() {
 
 BOOL CLauncherApp::InitInstance() {
     CWinApp::InitInstance();
-    if (ReportUnspellableProgramFolder())
+    if (ReportUnspellableFolder(GetProgramFolderWide().data()))
         return FALSE;
     ReadSettings();
     // Declared here, not in the manifest, so that Setup.ini can leave it out.

@@ -31,3 +31,8 @@ public:
 
 // The first argument after the program's name on the process command line, or empty.
 std::string FirstCommandLineArgument();
+
+// Tells the user, when the code page cannot spell the folder (the program's)
+// in any form, that the medium must be copied to a folder of plain Latin
+// letters. True when it did (the program then ends).
+bool ReportUnspellableFolder(const wchar_t* folder);

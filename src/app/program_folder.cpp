@@ -1,6 +1,6 @@
 #include "app/program_folder.h"
 
-#include "framework/message_box.h"
+#include "framework/narrow_text.h"
 #include "framework/program_path.h"
 
 #include <io.h>
@@ -8,16 +8,11 @@
 
 namespace {
 
-// The path in the ANSI code page when the code page spells every character (a
-// look-alike would name another file) and it fits the platform; else empty.
+// The path in the ANSI code page when the code page spells every character and
+// it fits the platform; else empty.
 std::string SpeltInCodePage(const wchar_t* path) {
-    // A UTF-8 code page spells everything and takes neither flag nor report.
-    const bool utf8 = ::GetACP() == CP_UTF8;
-    BOOL lost = FALSE;
-    char narrow[kMaxPathBytes] = {};
-    const int bytes = ::WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, path, -1,
-                                            narrow, sizeof narrow, nullptr, utf8 ? nullptr : &lost);
-    return bytes > 1 && !lost ? std::string(narrow, bytes - 1) : std::string();
+    std::string spelt = NarrowText(path, CP_ACP, Spelling::Exact);
+    return spelt.size() < kMaxPathBytes ? spelt : std::string();
 }
 
 } // namespace
@@ -31,32 +26,8 @@ std::string AnsiPath(const wchar_t* path) {
     return SpeltInCodePage(shortForm.data());
 }
 
-WidePath GetProgramFolderWide() {
-    WidePath folder = GetProgramPathWide();
-    int end = ::lstrlenW(folder.data());
-    while (end > 0 && folder[end - 1] != L'\\' && folder[end - 1] != L'/')
-        --end;
-    folder[end] = L'\0';
-    return folder;
-}
-
 std::string GetProgramFolder() {
     return AnsiPath(GetProgramFolderWide().data());
-}
-
-bool ReportUnspellableProgramFolder() {
-    return ReportUnspellableFolder(GetProgramFolderWide().data());
-}
-
-bool ReportUnspellableFolder(const wchar_t* folder) {
-    if (!*folder || !AnsiPath(folder).empty())
-        return false;
-    wchar_t text[kMaxPathBytes + 256] = L"The launcher cannot read its folder\n\n";
-    ::lstrcatW(text, folder);
-    ::lstrcatW(text, L"\n\nbecause this system cannot spell its name. Copy the installation "
-                     L"medium to a folder of plain Latin letters and start it from there.");
-    AppMessageBoxWide(text, MB_OK | MB_ICONEXCLAMATION);
-    return true;
 }
 
 bool FileExists(const std::string& path) {

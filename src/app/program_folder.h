@@ -19,15 +19,6 @@ template <typename Query> std::string PlatformPath(Query query) {
 
 static_assert(std::tuple_size<WidePath>::value == kMaxPathBytes);
 
-// The same for a path the platform writes as wide text.
-template <typename Query> WidePath PlatformWidePath(Query query) {
-    WidePath path{};
-    const auto length = query(path.data(), static_cast<unsigned>(path.size()));
-    if (length == 0 || length >= path.size())
-        path[0] = L'\0';
-    return path;
-}
-
 // An existing path in the ANSI code page: as written when the code page spells
 // every character of it and it fits the platform, else its short (8.3) form,
 // which is plain ASCII; empty when it has neither.
@@ -39,20 +30,10 @@ template <typename Query> std::string AnsiPlatformPath(Query query) {
     return AnsiPath(PlatformWidePath(query).data());
 }
 
-// The folder of the running program as wide text, ending in a backslash; empty
-// when the platform cannot tell it whole.
-WidePath GetProgramFolderWide();
-
 // The folder of the running program, ending in a backslash, as AnsiPath spells
 // it; empty when the platform cannot tell it whole or the code page cannot
 // spell it (so paths are relative to the current folder).
 std::string GetProgramFolder();
-
-// Tells the user, when the code page cannot spell the program's folder (or the
-// given one) in any form, that the medium must be copied to a folder of plain
-// Latin letters. True when it did (the program then ends).
-bool ReportUnspellableProgramFolder();
-bool ReportUnspellableFolder(const wchar_t* folder);
 
 // True when a file or folder exists at the path. A path too long for the
 // platform names nothing.

@@ -11,7 +11,7 @@
 #include "dialogs/password_rules.h"
 #include "forms/subform_dlg.h"
 #include "framework/message_box.h"
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 #include "framework/file.h"
 #include "framework/screen_scale.h"
 #include "res/resource.h"

@@ -1,6 +1,6 @@
 #include "forms/form_layout.h"
 
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 
 #include <cstdint>
 #include <limits>

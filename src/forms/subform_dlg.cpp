@@ -6,7 +6,7 @@
 #include "app/setup_ini.h"
 #include "app/system_code_page.h"
 #include "framework/accessible_object.h"
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 #include "framework/keyboard_cues.h"
 #include "framework/message_box.h"
 #include "res/resource.h"

@@ -24,12 +24,10 @@ struct AccessibilityRuntime {
         HMODULE oleaut = LoadSystemLibrary("oleaut32.dll");
         if (!oleacc || !oleaut)
             return;
-        createStandard = reinterpret_cast<CreateStdAccessibleObjectFn>(
-            reinterpret_cast<void*>(::GetProcAddress(oleacc, "CreateStdAccessibleObject")));
-        toResult = reinterpret_cast<LresultFromObjectFn>(
-            reinterpret_cast<void*>(::GetProcAddress(oleacc, "LresultFromObject")));
-        allocString = reinterpret_cast<SysAllocStringLenFn>(
-            reinterpret_cast<void*>(::GetProcAddress(oleaut, "SysAllocStringLen")));
+        createStandard =
+            LibraryFunction<CreateStdAccessibleObjectFn>(oleacc, "CreateStdAccessibleObject");
+        toResult = LibraryFunction<LresultFromObjectFn>(oleacc, "LresultFromObject");
+        allocString = LibraryFunction<SysAllocStringLenFn>(oleaut, "SysAllocStringLen");
     }
     bool Usable() const { return createStandard && toResult && allocString; }
 };

@@ -7,11 +7,7 @@ namespace {
 using AlphaBlendFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
 
 AlphaBlendFn FindAlphaBlend() {
-    HMODULE module = LoadSystemLibrary("msimg32.dll");
-    if (!module)
-        return nullptr;
-    return reinterpret_cast<AlphaBlendFn>(
-        reinterpret_cast<void*>(::GetProcAddress(module, "AlphaBlend")));
+    return LibraryFunction<AlphaBlendFn>(LoadSystemLibrary("msimg32.dll"), "AlphaBlend");
 }
 
 } // namespace

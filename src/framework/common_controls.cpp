@@ -43,8 +43,8 @@ void InitialiseCommonControls() {
         if (!library)
             return false;
         using InitCommonControlsFn = void(WINAPI*)();
-        const auto initCommonControls = reinterpret_cast<InitCommonControlsFn>(
-            reinterpret_cast<void*>(::GetProcAddress(library, "InitCommonControls")));
+        const auto initCommonControls =
+            LibraryFunction<InitCommonControlsFn>(library, "InitCommonControls");
         if (initCommonControls)
             initCommonControls();
         return true;

@@ -6,16 +6,17 @@ namespace {
 
 // LOAD_LIBRARY_SEARCH_SYSTEM32 works only where the system knows it (KB2533623).
 bool SystemSearchFlagSupported() {
-    return ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "AddDllDirectory") != nullptr;
+    using AddDllDirectoryFn = void*(WINAPI*)(PCWSTR);
+    return LibraryFunction<AddDllDirectoryFn>(::GetModuleHandleA("kernel32.dll"),
+                                              "AddDllDirectory") != nullptr;
 }
 
 } // namespace
 
 void RestrictDllSearchToSystemFolder() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    const auto setDefault = LibraryFunction<SetDefaultDllDirectoriesFn>(
+        ::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefault)
         setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Also drop the current folder from the classic search order.

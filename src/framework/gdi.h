@@ -27,6 +27,8 @@ public:
         m_handle = handle;
     }
     Handle release() { return std::exchange(m_handle, nullptr); }
+    // Exchanges the objects owned, deleting none.
+    friend void swap(GdiObject& a, GdiObject& b) noexcept { std::swap(a.m_handle, b.m_handle); }
 
 private:
     Handle m_handle = nullptr;

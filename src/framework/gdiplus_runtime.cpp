@@ -32,7 +32,7 @@ State& TheState() {
 }
 
 template <class Fn> bool Resolve(HMODULE module, const char* name, Fn& function) {
-    function = reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+    function = LibraryFunction<Fn>(module, name);
     return function != nullptr;
 }
 

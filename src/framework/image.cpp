@@ -1,15 +1,17 @@
 #include "framework/image.h"
 
 #include "framework/alpha_blend.h"
-#include "framework/display_scale.h"
 #include "framework/gdiplus_runtime.h"
-#include "framework/pixel_layout.h"
 #include "framework/wic_picture.h"
+#include "graphics/display_scale.h"
+#include "graphics/picture_header.h"
+#include "graphics/pixel_layout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -32,6 +34,22 @@ std::vector<wchar_t> WidePath(const std::string& path) {
     if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length) != length)
         return {};
     return wide;
+}
+
+// Whether the file's header tells of a picture too large to hold; false when
+// it tells nothing (another format, a damaged header, not a file on a disc).
+bool HeaderTooLargeToHold(const wchar_t* path) {
+    const UniqueHandle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A device or a pipe could keep a read waiting: the decoders judge those.
+    if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK)
+        return false;
+    std::uint8_t start[kPictureHeaderBytes];
+    DWORD read = 0;
+    if (!::ReadFile(file.get(), start, sizeof start, &read, nullptr))
+        return false;
+    const std::optional<PictureHeader> header = ReadPictureHeader(start, read);
+    return header && TooLargeToHold(*header);
 }
 
 // A bottom-up bitmap of the chosen depth; its colour table starts all zero.
@@ -135,8 +153,14 @@ HRESULT ConvertInto(const gdiplus::Functions& api, gdiplus::GpImage* image, UINT
 // when every pixel shows.
 UniqueRegion RegionOfRuns(const BYTE* bits, size_t pitch, std::uint32_t width,
                           std::uint32_t height) {
-    const size_t count = ForEachVisibleRun(bits, pitch, width, height,
-                                           [](std::uint32_t, std::uint32_t, std::uint32_t) {});
+    // One walk counts the runs, the next writes them where rects points.
+    RECT* rects = nullptr;
+    const auto add = [&rects](std::uint32_t row, std::uint32_t left, std::uint32_t right) {
+        if (rects)
+            *rects++ = RECT{static_cast<LONG>(left), static_cast<LONG>(row),
+                            static_cast<LONG>(right), static_cast<LONG>(row + 1)};
+    };
+    const size_t count = ForEachVisibleRun(bits, pitch, width, height, add);
     if (count == 0)
         return UniqueRegion();
     std::vector<BYTE> data(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
@@ -145,12 +169,8 @@ UniqueRegion RegionOfRuns(const BYTE* bits, size_t pitch, std::uint32_t width,
     header->iType = RDH_RECTANGLES;
     header->nCount = static_cast<DWORD>(count);
     header->rcBound = RECT{0, 0, static_cast<LONG>(width), static_cast<LONG>(height)};
-    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-    ForEachVisibleRun(bits, pitch, width, height,
-                      [&rects](std::uint32_t row, std::uint32_t left, std::uint32_t right) {
-                          *rects++ = RECT{static_cast<LONG>(left), static_cast<LONG>(row),
-                                          static_cast<LONG>(right), static_cast<LONG>(row + 1)};
-                      });
+    rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    ForEachVisibleRun(bits, pitch, width, height, add);
     return UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                                           reinterpret_cast<const RGNDATA*>(data.data())));
 }
@@ -172,14 +192,14 @@ void CImage::Destroy() {
 }
 
 void CImage::Swap(CImage& other) noexcept {
-    std::swap(m_bitmap, other.m_bitmap);
+    swap(m_bitmap, other.m_bitmap);
     std::swap(m_width, other.m_width);
     std::swap(m_height, other.m_height);
     std::swap(m_bitsPerPixel, other.m_bitsPerPixel);
     std::swap(m_pitch, other.m_pitch);
     std::swap(m_hasAlpha, other.m_hasAlpha);
     std::swap(m_dpi, other.m_dpi);
-    std::swap(m_visibleRegion, other.m_visibleRegion);
+    swap(m_visibleRegion, other.m_visibleRegion);
 }
 
 HRESULT CImage::Load(const std::string& path) {
@@ -187,6 +207,8 @@ HRESULT CImage::Load(const std::string& path) {
     const std::vector<wchar_t> widePath = WidePath(path);
     if (widePath.empty())
         return E_INVALIDARG;
+    if (HeaderTooLargeToHold(widePath.data()))
+        return E_OUTOFMEMORY;
     if (LoadDirect(widePath.data()))
         return S_OK;
     const gdiplus::RuntimeUse use;
@@ -198,95 +220,6 @@ HRESULT CImage::Load(const std::string& path) {
         return E_FAIL;
     gdiplus::ImageOwner decodedOwner(*api, decoded);
     return CopyFrom(decoded);
-}
-
-HRESULT CImage::Load(const std::string& path, const DisplayFit& fit) {
-    if (fit.dpi <= kBaseDpi)
-        return Load(path);
-    const gdiplus::RuntimeUse use;
-    const auto present = [&path](int percent) {
-        const DWORD attributes = ::GetFileAttributesA(ScaledAssetName(path, percent).c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    };
-    int percent = ChooseAssetPercent(fit.dpi, present(150), present(200));
-    HRESULT result = Load(ScaledAssetName(path, percent));
-    if (FAILED(result) && percent != 100) {
-        percent = 100;
-        result = Load(path);
-    }
-    if (FAILED(result))
-        return result;
-    const int baseWidth = BaseLength(m_width, percent);
-    const int baseHeight = BaseLength(m_height, percent);
-    const int dpi = FittedDpi(fit.dpi, baseWidth, baseHeight, fit.workWidth, fit.workHeight);
-    const int width = ScaledLength(baseWidth, dpi);
-    const int height = ScaledLength(baseHeight, dpi);
-    if (width != m_width || height != m_height) {
-        // Drawn from the held copy, which GDI+ reads through a wrapper of its memory.
-        const gdiplus::Functions* api = gdiplus::Runtime::Start();
-        DIBSECTION section{};
-        gdiplus::GpBitmap* held = nullptr;
-        const INT format = static_cast<INT>(m_hasAlpha ? kFormat32bppPArgb : 0);
-        if (!api || ::GetObjectA(m_bitmap.get(), sizeof section, &section) != sizeof section)
-            return E_FAIL;
-        ::GdiFlush();
-        const gdiplus::Status created =
-            m_hasAlpha
-                ? api->createBitmapFromScan0(
-                      m_width, m_height, -m_pitch, format,
-                      static_cast<BYTE*>(section.dsBm.bmBits) + (m_height - 1) * m_pitch, &held)
-                : api->createBitmapFromHBITMAP(m_bitmap.get(), nullptr, &held);
-        if (created != kOk || !held)
-            return E_FAIL;
-        gdiplus::ImageOwner heldOwner(*api, held);
-        CImage scaled;
-        result = scaled.CopyScaled(held, width, height);
-        if (FAILED(result))
-            return result;
-        Swap(scaled);
-    }
-    m_dpi = dpi;
-    return S_OK;
-}
-
-HRESULT CImage::CopyScaled(gdiplus::GpBitmap* decoded, int width, int height) {
-    const gdiplus::Functions* api = gdiplus::Runtime::Start();
-    if (!api ||
-        !FitsHeldBitmap(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 32))
-        return E_FAIL;
-    INT format = 0;
-    UINT sourceWidth = 0;
-    UINT sourceHeight = 0;
-    if (api->getImagePixelFormat(decoded, &format) != kOk ||
-        api->getImageWidth(decoded, &sourceWidth) != kOk ||
-        api->getImageHeight(decoded, &sourceHeight) != kOk)
-        return E_FAIL;
-    const INT target =
-        static_cast<INT>((format & kFormatAlpha) ? kFormat32bppArgb : kFormat32bppRgb);
-    gdiplus::GpBitmap* scaled = nullptr;
-    if (api->createBitmapFromScan0(width, height, 0, target, nullptr, &scaled) != kOk || !scaled)
-        return E_FAIL;
-    gdiplus::ImageOwner scaledOwner(*api, scaled);
-    {
-        gdiplus::GpGraphics* graphics = nullptr;
-        if (api->getImageGraphicsContext(scaled, &graphics) != kOk)
-            return E_FAIL;
-        gdiplus::GraphicsOwner graphicsOwner(*api, graphics);
-        gdiplus::GpImageAttributes* attributes = nullptr;
-        if (api->createImageAttributes(&attributes) != kOk)
-            return E_FAIL;
-        api->setImageAttributesWrapMode(attributes, gdiplus::kWrapModeTileFlipXY, 0, FALSE);
-        api->setCompositingMode(graphics, gdiplus::kCompositingModeSourceCopy);
-        api->setInterpolationMode(graphics, gdiplus::kInterpolationModeHighQualityBicubic);
-        api->setPixelOffsetMode(graphics, gdiplus::kPixelOffsetModeHalf);
-        const gdiplus::Status drawn = api->drawImageRectRectI(
-            graphics, decoded, 0, 0, width, height, 0, 0, static_cast<INT>(sourceWidth),
-            static_cast<INT>(sourceHeight), gdiplus::kUnitPixel, attributes, nullptr, nullptr);
-        api->disposeImageAttributes(attributes);
-        if (drawn != kOk)
-            return E_FAIL;
-    }
-    return CopyFrom(scaled);
 }
 
 template <class Fill>

@@ -26,8 +26,10 @@ public:
 
     // Decodes the picture file (a path in the system's ANSI code page) and holds
     // a copy: S_OK when it is loaded, a failure code otherwise (missing, empty,
-    // truncated or undecodable file, decoder or bitmap unavailable). A picture
-    // held before is released first.
+    // truncated or undecodable file, decoder or bitmap unavailable), and
+    // E_OUTOFMEMORY at once, before any decoding, when the file's header tells
+    // of a picture too large to hold (kMaxHeldPictureBytes). A picture held
+    // before is released first.
     HRESULT Load(const std::string& path);
     // The same, drawn for the display: the picture made for the nearest larger
     // scale beside it ("NAME.scale-150.png", "NAME.scale-200.png") when there

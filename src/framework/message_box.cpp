@@ -2,42 +2,24 @@
 
 #include "framework/app.h"
 #include "framework/common_controls.h"
+#include "framework/narrow_text.h"
 #include "framework/program_path.h"
 
-#include <algorithm>
 #include <new>
 #include <stdexcept>
 
 namespace {
 
-// The program file's name without folder and extension, e.g. L"launcher".
-WidePath GetProgramNameWide() {
-    WidePath name = GetProgramPathWide();
-    if (!name[0])
-        return WidePath{L"launcher"};
-    const wchar_t* start = name.data();
-    const wchar_t* dot = nullptr;
-    for (const wchar_t* p = name.data(); *p; ++p) {
-        if (*p == L'\\' || *p == L'/' || *p == L':') {
-            start = p + 1;
-            dot = nullptr;
-        } else if (*p == L'.') {
-            dot = p;
-        }
-    }
-    const std::size_t length = (dot ? dot : start + ::lstrlenW(start)) - start;
-    std::copy(start, start + length, name.begin());
-    name[length] = L'\0';
-    return name;
+// The program file's name, or "launcher" when the platform cannot tell it.
+WidePath ProgramTitle() {
+    const WidePath name = GetProgramNameWide();
+    return name[0] ? name : WidePath{L"launcher"};
 }
 
 } // namespace
 
 std::string GetProgramName() {
-    char narrow[MAX_PATH] = {};
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, GetProgramNameWide().data(), -1, narrow,
-                                            sizeof narrow, nullptr, nullptr);
-    return bytes > 1 ? std::string(narrow, bytes - 1) : std::string("launcher");
+    return NarrowText(ProgramTitle().data());
 }
 
 int AppMessageBox(const std::string& text, UINT type) {
@@ -47,7 +29,7 @@ int AppMessageBox(const std::string& text, UINT type) {
 
 int AppMessageBoxWide(const wchar_t* text, UINT type) {
     const CommonControlsScope controls;
-    return ::MessageBoxW(GetSafeOwner(), text, GetProgramNameWide().data(), type);
+    return ::MessageBoxW(GetSafeOwner(), text, ProgramTitle().data(), type);
 }
 
 void ReportWindowProcException() {

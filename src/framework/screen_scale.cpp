@@ -1,7 +1,7 @@
 #include "framework/screen_scale.h"
 
-#include "framework/display_scale.h"
 #include "framework/gdi.h"
+#include "graphics/display_scale.h"
 
 namespace {
 

@@ -12,10 +12,8 @@ void EnsureShellCom() {
         return;
     initialised = true;
     using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-    const HMODULE ole32 = LoadSystemLibrary("ole32.dll");
-    const auto initialize = ole32 ? reinterpret_cast<CoInitializeExFn>(reinterpret_cast<void*>(
-                                        ::GetProcAddress(ole32, "CoInitializeEx")))
-                                  : nullptr;
+    const auto initialize =
+        LibraryFunction<CoInitializeExFn>(LoadSystemLibrary("ole32.dll"), "CoInitializeEx");
     if (initialize)
         initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 }

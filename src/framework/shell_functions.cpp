@@ -12,10 +12,7 @@ HMODULE Shell32() {
 }
 
 template <typename Function> Function Resolve(const char* name) {
-    const HMODULE module = Shell32();
-    return module
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
-               : nullptr;
+    return LibraryFunction<Function>(Shell32(), name);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "framework/wic_picture.h"
 
 #include "framework/dll_safety.h"
-#include "framework/pixel_layout.h"
+#include "graphics/pixel_layout.h"
 
 #include <initguid.h> // the few GUIDs used below are defined here, not imported
 
@@ -14,9 +14,7 @@ using CreateFactoryFn = HRESULT(WINAPI*)(UINT, IWICImagingFactory**);
 
 // The factory function of the loaded component; it needs no COM on the calling thread.
 CreateFactoryFn FactoryFunction(HMODULE module) {
-    return module ? reinterpret_cast<CreateFactoryFn>(reinterpret_cast<void*>(
-                        ::GetProcAddress(module, "WICCreateImagingFactory_Proxy")))
-                  : nullptr;
+    return LibraryFunction<CreateFactoryFn>(module, "WICCreateImagingFactory_Proxy");
 }
 
 // Releases an interface at the end of a scope.

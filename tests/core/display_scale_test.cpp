@@ -1,5 +1,5 @@
 #include "forms/form_layout.h"
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +47,20 @@ TEST(DisplayScale, ThePictureForTheScaleIsTheSmallestNotBelowIt) {
     EXPECT_EQ(ScaledAssetName("C:\\a.b\\form", 200), "C:\\a.b\\form.scale-200");
     EXPECT_EQ(ScaledAssetName("form.png", 100), "form.png");
     EXPECT_EQ(BaseLength(801, 200), 401);
+}
+
+// Worked by hand: the base length rounded, scaled back and rounded again.
+TEST(DisplayScale, APictureMadeForTheScaleIsKeptWithinRounding) {
+    const struct {
+        int held, percent, length, dpi;
+        bool kept;
+    } cases[] = {{1000, 150, 1001, 144, true},  {1001, 150, 1001, 144, true},
+                 {999, 200, 1000, 192, true},   {1000, 150, 1002, 144, false},
+                 {1000, 150, 1001, 120, false}, {1000, 100, 1001, 97, false},
+                 {998, 200, 1000, 192, false},  {640, 100, 640, 96, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(HeldAtScale(c.held, c.percent, c.length, c.dpi), c.kept)
+            << c.held << " for " << c.percent << "% as " << c.length << " at " << c.dpi;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The held picture's format choice and row layout over any decoder answer:
 // format, size, stride (either direction), palette and pixels.
-#include "framework/pixel_layout.h"
+#include "graphics/pixel_layout.h"
 
 #include "fuzz/fuzz_input.h"
 

@@ -2,6 +2,8 @@
 
 #include "form_sections.h"
 
+#include "framework/narrow_text.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -41,10 +43,5 @@ std::string AnsiToUtf8(const std::string& text) {
         ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
     std::wstring wide(size_t(wideLength), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), wideLength);
-    const int length =
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string utf8(size_t(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), length, nullptr,
-                          nullptr);
-    return utf8;
+    return NarrowText(wide.c_str(), CP_UTF8);
 }

@@ -7,7 +7,7 @@
 #include "form_walk.h"
 
 #include "app/program_folder.h"
-#include "app/wide_argument.h"
+#include "app/command_line_arguments.h"
 #include "driver/launched_program.h"
 #include "driver/user_input.h"
 
@@ -22,9 +22,10 @@ constexpr DWORD kExitWaitMs = 5000;
 
 // The argument as a full path, spelt as the launcher spells its own folder.
 std::string FullPath(int argument) {
-    const std::wstring path = WideCommandLineArgument(argument);
-    return AnsiPlatformPath([&path](wchar_t* buffer, unsigned size) {
-        return ::GetFullPathNameW(path.c_str(), size, buffer, nullptr);
+    const CommandLineArguments arguments;
+    const wchar_t* path = arguments[argument];
+    return AnsiPlatformPath([path](wchar_t* buffer, unsigned size) {
+        return ::GetFullPathNameW(path, size, buffer, nullptr);
     });
 }
 
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: preview.exe FOLDER LANGUAGE OUTPUT\n");
         return 2;
     }
-    ::CreateDirectoryW(WideCommandLineArgument(3).c_str(), nullptr);
+    ::CreateDirectoryW(CommandLineArguments()[3], nullptr);
     const std::string folder = FullPath(1);
     const std::string output = FullPath(3);
     if (folder.empty() || output.empty()) {

@@ -3,7 +3,7 @@
 // status: 0 without errors, 1 with errors, 2 for bad usage. Nothing in the
 // folder is changed.
 #include "app/program_folder.h"
-#include "app/wide_argument.h"
+#include "app/command_line_arguments.h"
 #include "framework/dll_safety.h"
 #include "framework/file.h"
 #include "profile_medium.h"
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     if (argc == 2 && (std::string(argv[1]) == "/?" || std::string(argv[1]) == "--help"))
         return Usage("checks an installation folder");
     const std::wstring given =
-        argc == 2 ? WideCommandLineArgument(1) : std::wstring(GetProgramFolderWide().data());
+        argc == 2 ? CommandLineArguments()[1] : GetProgramFolderWide().data();
     const std::string folder = FullPath(given);
     const DWORD attributes = ::GetFileAttributesA(folder.c_str());
     if (folder.empty() && !given.empty() &&

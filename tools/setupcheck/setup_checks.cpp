@@ -4,7 +4,7 @@
 #include "app/paths.h"
 #include "app/setup_ini.h"
 #include "forms/form_layout.h"
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 #include "text_encoding.h"
 
 std::vector<Finding> CheckSetup(const Medium& medium, const std::string& setupIniBytes) {

@@ -30,3 +30,9 @@ std::string ScaledAssetName(const std::string& path, int percent);
 
 // A length of a picture made for `percent`, at 100 percent (rounded).
 int BaseLength(int length, int percent);
+
+// Whether a length of a picture made for `percent` is drawn as it is for the
+// length `length` at `dpi`: it is that length, or the picture was made for
+// exactly this scale and is off by no more than rounding gives (a picture of
+// 1000 pixels made for 150 % has a base of 667, which scales to 1001).
+bool HeldAtScale(int heldLength, int percent, int length, int dpi);

@@ -1,4 +1,4 @@
-#include "framework/pixel_layout.h"
+#include "graphics/pixel_layout.h"
 
 #include <cstring>
 #include <limits>

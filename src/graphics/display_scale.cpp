@@ -1,6 +1,7 @@
-#include "framework/display_scale.h"
+#include "graphics/display_scale.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 
@@ -55,4 +56,15 @@ std::string ScaledAssetName(const std::string& path, int percent) {
 
 int BaseLength(int length, int percent) {
     return percent > 0 ? Clamped(RoundedQuotient(std::int64_t{length} * 100, percent)) : length;
+}
+
+bool HeldAtScale(int heldLength, int percent, int length, int dpi) {
+    if (heldLength == length)
+        return true;
+    if (std::int64_t{dpi} * 100 != std::int64_t{percent} * kBaseDpi)
+        return false;
+    // The base length is rounded by up to half a pixel, which the scale makes
+    // percent / 200 pixels; the scaled length is rounded by another half.
+    const std::int64_t off = std::abs(std::int64_t{heldLength} - length);
+    return off * 200 <= std::int64_t{percent} + 100;
 }
