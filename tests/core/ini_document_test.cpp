@@ -51,6 +51,7 @@ constexpr char kIni[] = "; comment\r\n"
                         "empty=''\r\n"
                         "novalue\r\n"
                         ";hidden=1\r\n"
+                        "novalue=hidden by the line without a value\r\n"
                         "[broken\r\n"
                         "cut=ab\0cd\r"
                         "[Main]\n"
@@ -89,12 +90,13 @@ TEST(IniDocument, LooksUpAsTheProfileFunctions) {
     }
     EXPECT_EQ(document.SectionNames(), (std::vector<std::string>{"main", "x]"}));
     EXPECT_EQ(document.KeyNames("Main"),
-              (std::vector<std::string>{"imageFile", "count", "empty", "cut"}));
+              (std::vector<std::string>{"imageFile", "count", "empty", "novalue", "cut"}));
     EXPECT_TRUE(document.HasSection("MAIN"));
     EXPECT_FALSE(document.HasSection("broken"));
     EXPECT_EQ(document.LineOf("main"), 3);
     EXPECT_EQ(document.LineOf("main", "COUNT"), 5);
-    EXPECT_EQ(document.LineOf("x]", "big"), 15);
+    EXPECT_EQ(document.LineOf("x]", "big"), 16);
+    EXPECT_TRUE(document.HasKey("main", "novalue"));
     EXPECT_EQ(document.LineOf("main", "late"), 0);
 }
 
@@ -143,6 +145,8 @@ TEST(IniDocument, EachEditChangesOnlyItsLines) {
         {"section renamed", [](IniDocument& d) { d.RenameSection("b", "main"); },
          "; head\r\n[a]\r\nk = old  \r\n\r\n [main] ; note\r\nm=1"},
         {"no such name", [](IniDocument& d) { d.SetValue("a", "x=y", "1"); }, before},
+        {"a line without a value", [](IniDocument& d) { d.SetValue("", "; head", "1"); },
+         "; head=1\r\n[a]\r\nk = old  \r\n\r\n [b] ; note\r\nm=1"},
     };
     for (const EditCase& c : cases) {
         IniDocument document = IniDocument::FromBytes(before);

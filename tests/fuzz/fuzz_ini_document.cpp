@@ -38,7 +38,7 @@ std::optional<std::string> ExpectedValue(const IniDocument& before, const std::s
                                          const std::string& key, const std::string& value) {
     const std::string line = Held(before, value.substr(0, value.find_first_of({'\r', '\n', 0})));
     const std::string name = IniQueryName(key);
-    if (before.Value(section, key))
+    if (before.HasKey(section, key))
         return !name.empty() && name[0] == '[' && line.find(']') != std::string::npos
                    ? before.Value(section, key) // the line would become a header: refused
                    : line;
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& name : document.SectionNames()) {
         Require(document.HasSection(name) || IniQueryName(name) != name);
         for (const std::string& listed : document.KeyNames(name))
-            Require(document.Value(name, listed) || IniQueryName(listed) != listed ||
+            Require(document.HasKey(name, listed) || IniQueryName(listed) != listed ||
                     IniQueryName(name) != name);
     }
 
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (before.LineOf(section) != 0 && before.LineOf(key) == 0 &&
             IniDocument::IsWritableSection(key)) {
             Require(document.LineOf(key) == before.LineOf(section));
-            Require(document.KeyNames(key) == before.KeyNames(section));
+            Require(document.KeyNames(IniQueryName(key)) == before.KeyNames(IniQueryName(section)));
         }
         break;
     }
