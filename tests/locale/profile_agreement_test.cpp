@@ -17,7 +17,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <type_traits>
 
 namespace {
 
@@ -26,28 +25,17 @@ constexpr char kMissing[] = "\x7f(missing)";
 constexpr int kDefault = -12345;
 constexpr DWORD kSize = 1 << 20;
 
-template <class Char> DWORD Names(Char* buffer, const Char* file) {
-    if constexpr (std::is_same_v<Char, char>)
-        return ::GetPrivateProfileSectionNamesA(buffer, kSize, file);
-    else
-        return ::GetPrivateProfileSectionNamesW(buffer, kSize, file);
-}
-
-template <class Char>
-DWORD String(const Char* section, const Char* key, const Char* fallback, Char* buffer,
-             const Char* file) {
-    if constexpr (std::is_same_v<Char, char>)
-        return ::GetPrivateProfileStringA(section, key, fallback, buffer, kSize, file);
-    else
-        return ::GetPrivateProfileStringW(section, key, fallback, buffer, kSize, file);
-}
-
-template <class Char> int Int(const Char* section, const Char* key, const Char* file) {
-    if constexpr (std::is_same_v<Char, char>)
-        return static_cast<int>(::GetPrivateProfileIntA(section, key, kDefault, file));
-    else
-        return static_cast<int>(::GetPrivateProfileIntW(section, key, kDefault, file));
-}
+// The platform's functions for the text a file is read as.
+struct Narrow {
+    static constexpr auto names = &::GetPrivateProfileSectionNamesA;
+    static constexpr auto string = &::GetPrivateProfileStringA;
+    static constexpr auto integer = &::GetPrivateProfileIntA;
+};
+struct Wide {
+    static constexpr auto names = &::GetPrivateProfileSectionNamesW;
+    static constexpr auto string = &::GetPrivateProfileStringW;
+    static constexpr auto integer = &::GetPrivateProfileIntW;
+};
 
 std::wstring FromCodePage(UINT codePage, const std::string& text) {
     std::wstring wide(text.size(), L'\0');
@@ -83,7 +71,7 @@ template <class Char> std::vector<Text<Char>> Listed(const Char* list, DWORD len
     return names;
 }
 
-template <class Char>
+template <class Api, class Char>
 void ExpectAgreement(const IniDocument& document, const Text<Char>& file,
                      const std::function<Text<Char>(const std::string&)>& text) {
     std::vector<Char> buffer(kSize);
@@ -93,24 +81,26 @@ void ExpectAgreement(const IniDocument& document, const Text<Char>& file,
             converted.push_back(text(name));
         return converted;
     };
-    EXPECT_EQ(Listed(buffer.data(), Names(buffer.data(), file.c_str())),
+    EXPECT_EQ(Listed(buffer.data(), Api::names(buffer.data(), kSize, file.c_str())),
               all(document.SectionNames()));
     for (const std::string& section : document.SectionNames()) {
         const Text<Char> name = text(section);
-        const DWORD keys =
-            String<Char>(name.c_str(), nullptr, text("").c_str(), buffer.data(), file.c_str());
+        const DWORD keys = Api::string(name.c_str(), nullptr, text("").c_str(), buffer.data(),
+                                       kSize, file.c_str());
         // The platform lists nothing when a section's first key has no name
         // ("=value"); the model lists the named keys all the same.
         if (keys != 0 || !document.HasKey(section, "")) {
             EXPECT_EQ(Listed(buffer.data(), keys), all(document.KeyNames(section))) << section;
         }
         for (const std::string& key : document.KeyNames(section)) {
-            const DWORD length = String(name.c_str(), text(key).c_str(), text(kMissing).c_str(),
-                                        buffer.data(), file.c_str());
+            const DWORD length =
+                Api::string(name.c_str(), text(key).c_str(), text(kMissing).c_str(), buffer.data(),
+                            kSize, file.c_str());
             EXPECT_EQ(Text<Char>(buffer.data(), length),
                       text(document.Value(section, key).value_or(kMissing)))
                 << section << '/' << key;
-            EXPECT_EQ(Int(name.c_str(), text(key).c_str(), file.c_str()),
+            EXPECT_EQ(static_cast<int>(
+                          Api::integer(name.c_str(), text(key).c_str(), kDefault, file.c_str())),
                       document.Integer(section, key, kDefault))
                 << section << '/' << key;
         }
@@ -147,14 +137,14 @@ TEST(ProfileAgreement, DocumentReadsAsTheProfileFunctions) {
         const IniDocument document = IniDocument::FromBytes(bytes);
         const std::wstring widePath = FromCodePage(CP_ACP, path);
         if (document.Encoding() == IniEncoding::kUtf8WithMark)
-            ExpectAgreement<wchar_t>(document, widePath,
-                                     [](const std::string& s) { return FromCodePage(CP_UTF8, s); });
+            ExpectAgreement<Wide, wchar_t>(
+                document, widePath, [](const std::string& s) { return FromCodePage(CP_UTF8, s); });
         else if (document.Encoding() == IniEncoding::kUtf16WithMark)
-            ExpectAgreement<wchar_t>(document, widePath, [](const std::string& s) {
+            ExpectAgreement<Wide, wchar_t>(document, widePath, [](const std::string& s) {
                 return FromUtf16(Utf8ToUtf16Le(s));
             });
         else
-            ExpectAgreement<char>(document, path, [](const std::string& s) { return s; });
+            ExpectAgreement<Narrow, char>(document, path, [](const std::string& s) { return s; });
         ::DeleteFileA(path);
     }
     EXPECT_GT(files.size(), 20u);
