@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Values, names and texts given to and taken from a document are "document
@@ -99,6 +100,7 @@ private:
 
     std::vector<IniLine> m_lines; // the text after the mark, as document text
     std::vector<Section> m_sections;
+    std::unordered_map<std::string, size_t> m_firstSection; // by name folded to lower case
     IniEncoding m_encoding = IniEncoding::kAnsi;
     std::string m_mark;    // the byte-order mark, as read
     std::string m_oddByte; // a UTF-16 file's odd last byte
