@@ -71,10 +71,15 @@ IniDocument IniDocument::FromBytes(const std::string& bytes) {
     return document;
 }
 
-std::string IniDocument::ToBytes() const {
+std::string IniDocument::Text() const {
     std::string text;
     for (const IniLine& line : m_lines)
         text += line.text + line.end;
+    return text;
+}
+
+std::string IniDocument::ToBytes() const {
+    std::string text = Text();
     if (m_encoding == IniEncoding::kUtf16WithMark)
         text = Utf8ToUtf16Le(text);
     return m_mark + text + m_oddByte;

@@ -97,6 +97,7 @@ private:
     const Section* FindSection(const std::string& section, bool trimmed = true) const;
     const Key* FindKey(const std::string& section, const std::string& key) const;
     void Reindex();
+    std::string Text() const; // the lines joined
     std::string LineEnd() const;
     // Text as this file can hold it: what a UTF-16 file will write back.
     std::string Held(const std::string& text) const;

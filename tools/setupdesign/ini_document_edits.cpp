@@ -44,12 +44,16 @@ void IniDocument::InsertLines(size_t at, const std::vector<std::string>& texts) 
     for (const std::string& text : texts)
         lines.push_back({text, end});
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), lines.begin(), lines.end());
+    // Split again: a lone carriage return now followed by a line feed is one
+    // line end, as the file will read.
+    m_lines = SplitIniLines(Text());
     Reindex();
 }
 
 void IniDocument::EraseLines(size_t begin, size_t end) {
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(begin),
                   m_lines.begin() + static_cast<std::ptrdiff_t>(end));
+    m_lines = SplitIniLines(Text()); // as in InsertLines
     Reindex();
 }
 
