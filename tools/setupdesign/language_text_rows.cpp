@@ -3,10 +3,6 @@
 #include "language_sections.h"
 #include "text_codec.h"
 
-LanguageTextRows::~LanguageTextRows() {
-    Clear();
-}
-
 bool LanguageTextRows::Update(PaneWindow& pane, const IniDocument& document, const std::string& key,
                               int firstId, HWND after) {
     const std::vector<std::string> sections = LanguageSections(document);
@@ -46,6 +42,7 @@ void LanguageTextRows::Place(RowLayout& layout) const {
         layout.Row(row->label, row->edit.Edit());
 }
 
+// Only rows made anew are destroyed here; the pane's own end destroys the last.
 void LanguageTextRows::Clear() {
     for (const auto& row : m_rows) {
         if (::IsWindow(row->edit.Edit()))

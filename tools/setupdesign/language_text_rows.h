@@ -14,7 +14,6 @@ public:
     LanguageTextRows() = default;
     LanguageTextRows(const LanguageTextRows&) = delete;
     LanguageTextRows& operator=(const LanguageTextRows&) = delete;
-    ~LanguageTextRows();
 
     // Makes the rows anew when the language sections changed (their controls
     // numbered from firstId, placed after `after` in the order of Tab), and binds each to the key

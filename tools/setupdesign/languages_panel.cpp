@@ -187,7 +187,7 @@ void LanguagesPanel::AddLanguage() {
     else if (source < 0 || source >= static_cast<LRESULT>(m_languages.size()))
         message = L"Choose the language whose texts the new one starts from.";
     if (!message.empty()) {
-        ::SetWindowTextW(m_status, message.c_str());
+        Tell(m_status, message);
         return;
     }
     const std::string from = m_languages[static_cast<std::size_t>(source)];
@@ -199,7 +199,7 @@ void LanguagesPanel::AddLanguage() {
         message = std::to_wstring(refused) +
                   L" characters of the copied texts cannot be written in the new language's "
                   L"code page and were left out.";
-    ::SetWindowTextW(m_status, message.c_str());
+    Tell(m_status, message);
 }
 
 void LanguagesPanel::OnCommand(int id, int code, HWND control) {
@@ -211,7 +211,7 @@ void LanguagesPanel::OnCommand(int id, int code, HWND control) {
     if (KeyEdit* edit = m_texts.Find(id)) {
         const std::wstring message = HandleKeyEditCommand(*edit, code, m_session);
         if (!message.empty())
-            ::SetWindowTextW(m_status, message.c_str());
+            Tell(m_status, message);
     }
 }
 

@@ -76,5 +76,5 @@ void MainSettingsPanel::OnCommand(int id, int code, HWND control) {
     const std::wstring message =
         HandleKeyEditCommand(m_fields[static_cast<std::size_t>(index)].edit, code, m_session);
     if (!message.empty())
-        ::SetWindowTextW(m_status, message.c_str());
+        Tell(m_status, message);
 }

@@ -21,8 +21,12 @@ struct PaneTemplate {
 } // namespace
 
 PaneWindow::~PaneWindow() {
-    if (m_hwnd)
-        ::DestroyWindow(m_hwnd);
+    if (!m_hwnd)
+        return;
+    // The derived pane is gone: what its controls say while they are destroyed
+    // (an edit losing the focus) reaches no object.
+    ::SetWindowLongPtrW(m_hwnd, DWLP_USER, 0);
+    ::DestroyWindow(m_hwnd);
 }
 
 bool PaneWindow::Create(HWND parent) {
@@ -61,6 +65,13 @@ void PaneWindow::Relayout() {
     RECT client{};
     ::GetClientRect(m_hwnd, &client);
     Layout(client.right, client.bottom);
+    ::InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void PaneWindow::Tell(HWND status, const std::wstring& message) {
+    ::SetWindowTextW(status, message.c_str());
+    // Assistive technology reads the changed text out.
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, status, OBJID_WINDOW, CHILDID_SELF);
 }
 
 INT_PTR CALLBACK PaneWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -50,6 +50,8 @@ protected:
     int RowHeight() const;
     // Places the pane's controls again at its present size.
     void Relayout();
+    // Shows the author a message in the pane's status line.
+    static void Tell(HWND status, const std::wstring& message);
 
     HWND m_hwnd = nullptr;
 

@@ -139,7 +139,7 @@ void PropertyPanel::OfferTokens(KeyEdit& edit, bool arguments, HWND button) {
         TokensFor(m_session.Document().Value(section, "action").value_or(""),
                   arguments ? TargetField::kArgs : TargetField::kUrl);
     if (tokens.empty()) {
-        Tell(L"The launcher replaces no token in this field for this action.");
+        Tell(m_status, L"The launcher replaces no token in this field for this action.");
         return;
     }
     HMENU menu = ::CreatePopupMenu();
@@ -186,10 +186,6 @@ void PropertyPanel::OnCommand(int id, int code, HWND control) {
     else if (KeyEdit* edit = FindEdit(id)) {
         const std::wstring message = HandleKeyEditCommand(*edit, code, m_session);
         if (!message.empty())
-            Tell(message);
+            Tell(m_status, message);
     }
-}
-
-void PropertyPanel::Tell(const std::wstring& message) {
-    ::SetWindowTextW(m_status, message.c_str());
 }

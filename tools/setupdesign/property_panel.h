@@ -28,7 +28,6 @@ private:
     // Offers the tokens of the button's action for the edit, and inserts the one taken.
     void OfferTokens(KeyEdit& edit, bool arguments, HWND button);
     KeyEdit* FindEdit(int id);
-    void Tell(const std::wstring& message);
 
     DesignSession& m_session;
     HWND m_title = nullptr;
