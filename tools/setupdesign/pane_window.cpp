@@ -65,7 +65,12 @@ void PaneWindow::Relayout() {
     RECT client{};
     ::GetClientRect(m_hwnd, &client);
     Layout(client.right, client.bottom);
-    ::InvalidateRect(m_hwnd, nullptr, TRUE);
+    Repaint();
+}
+
+void PaneWindow::Repaint() {
+    // Controls are placed without painting each: all are painted once, after.
+    ::RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void PaneWindow::Tell(HWND status, const std::wstring& message) {
@@ -115,7 +120,7 @@ bool PaneWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SIZE:
         Layout(LOWORD(lParam), HIWORD(lParam));
-        ::InvalidateRect(m_hwnd, nullptr, TRUE);
+        Repaint();
         return true;
     case WM_COMMAND:
         if (lParam)

@@ -56,6 +56,7 @@ protected:
     HWND m_hwnd = nullptr;
 
 private:
+    void Repaint();
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
