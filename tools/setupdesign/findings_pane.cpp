@@ -78,8 +78,7 @@ void FindingsPane::FillList() {
     for (std::size_t i = 0; i < m_findings.size(); ++i) {
         const Finding& finding = m_findings[i];
         const std::wstring line = finding.line > 0 ? std::to_wstring(finding.line) : L"";
-        // Messages quote the file's own text, read in the system's code page.
-        const std::wstring message = DecodeText(finding.message, ::GetACP());
+        const std::wstring message = DecodeName(m_session.Document(), finding.message);
         const wchar_t* cells[] = {line.c_str(), SeverityName(finding.severity), message.c_str()};
         for (int column = 0; column < 3; ++column) {
             LVITEMW item{};

@@ -14,8 +14,7 @@ bool LanguageTextRows::Update(PaneWindow& pane, const IniDocument& document, con
         int id = firstId;
         for (const std::string& section : sections) {
             auto row = std::make_unique<Row>();
-            const unsigned codePage = SectionCodePage(document.Encoding(), section);
-            row->label = pane.AddLabel(DecodeText(section, codePage) + L":");
+            row->label = pane.AddLabel(DecodeName(document, section) + L":");
             row->edit.Attach(pane.AddEdit(id++));
             for (const HWND control : {row->label, row->edit.Edit()}) {
                 ::SetWindowPos(control, after, 0, 0, 0, 0,

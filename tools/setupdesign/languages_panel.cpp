@@ -126,8 +126,9 @@ void LanguagesPanel::Refresh() {
     const int source = static_cast<int>(::SendMessageW(m_source, CB_GETCURSEL, 0, 0));
     ::SendMessageW(m_source, CB_RESETCONTENT, 0, 0);
     for (const std::string& language : m_languages)
-        ::SendMessageW(m_source, CB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(DecodeText(language, ::GetACP()).c_str()));
+        ::SendMessageW(
+            m_source, CB_ADDSTRING, 0,
+            reinterpret_cast<LPARAM>(DecodeName(m_session.Document(), language).c_str()));
     ::SendMessageW(m_source, CB_SETCURSEL,
                    static_cast<WPARAM>(
                        source >= 0 && source < static_cast<int>(m_languages.size()) ? source : 0),
@@ -145,10 +146,10 @@ void LanguagesPanel::FillTable() {
     m_languages = LanguageSections(document);
     AddColumn(m_table, 0, L"Key", Scaled(150));
     for (std::size_t i = 0; i < m_languages.size(); ++i)
-        AddColumn(m_table, static_cast<int>(i) + 1, DecodeText(m_languages[i], ::GetACP()),
+        AddColumn(m_table, static_cast<int>(i) + 1, DecodeName(document, m_languages[i]),
                   Scaled(140));
     for (std::size_t row = 0; row < m_keys.size(); ++row) {
-        SetCell(m_table, static_cast<int>(row), 0, DecodeText(m_keys[row], ::GetACP()));
+        SetCell(m_table, static_cast<int>(row), 0, DecodeName(document, m_keys[row]));
         for (std::size_t i = 0; i < m_languages.size(); ++i) {
             const std::string& section = m_languages[i];
             const std::optional<std::string> value = document.Value(section, m_keys[row]);

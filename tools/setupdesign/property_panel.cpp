@@ -78,10 +78,10 @@ void PropertyPanel::Refresh() {
     const IniDocument& document = m_session.Document();
     const DesignChoice& choice = m_session.Choice();
     const std::string section = ButtonSection();
-    std::wstring title = L"Form " + Widened(choice.form);
+    const std::wstring form = DecodeName(document, choice.form);
+    std::wstring title = L"Form " + form;
     if (!section.empty())
-        title = L"Button " + std::to_wstring(choice.buttons.front()) + L" of form " +
-                Widened(choice.form);
+        title = L"Button " + std::to_wstring(choice.buttons.front()) + L" of form " + form;
     if (choice.buttons.size() > 1)
         title += L" (the first of " + std::to_wstring(choice.buttons.size()) + L" chosen)";
     ::SetWindowTextW(m_title, title.c_str());
@@ -114,9 +114,9 @@ void PropertyPanel::FillActions(const std::string& action) {
     }
     // A word the launcher does not know is shown as written, so the author sees it.
     if (chosen < 0 && !action.empty())
-        chosen = static_cast<int>(
-            ::SendMessageW(m_action, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(DecodeText(action, ::GetACP()).c_str())));
+        chosen = static_cast<int>(::SendMessageW(
+            m_action, CB_ADDSTRING, 0,
+            reinterpret_cast<LPARAM>(DecodeName(m_session.Document(), action).c_str())));
     ::SendMessageW(m_action, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
