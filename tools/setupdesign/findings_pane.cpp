@@ -47,10 +47,11 @@ void FindingsPane::OnCreate() {
     Refresh();
 }
 
-void FindingsPane::Layout(int width, int height) {
-    RowLayout rows(width, 0, RowHeight(), Scaled(4));
+int FindingsPane::Layout(int width, int height, int top) {
+    RowLayout rows(width, 0, RowHeight(), Scaled(4), top);
     rows.Whole(m_label);
-    rows.Fill(m_list, height, 0);
+    rows.Fill(m_list, height + top, 0);
+    return rows.Height();
 }
 
 void FindingsPane::Refresh() {

@@ -3,6 +3,8 @@
 #include "language_sections.h"
 #include "text_codec.h"
 
+#include <algorithm>
+
 bool LanguageTextRows::Update(PaneWindow& pane, const IniDocument& document, const std::string& key,
                               int firstId, HWND after) {
     const std::vector<std::string> sections = LanguageSections(document);
@@ -34,6 +36,13 @@ KeyEdit* LanguageTextRows::Find(int id) {
     if (index < 0 || index >= static_cast<int>(m_rows.size()))
         return nullptr;
     return &m_rows[static_cast<std::size_t>(index)]->edit;
+}
+
+int LanguageTextRows::LabelWidth(const PaneWindow& pane) const {
+    int widest = 0;
+    for (const auto& row : m_rows)
+        widest = std::max(widest, pane.WidestText({row->label}));
+    return widest;
 }
 
 void LanguageTextRows::Place(RowLayout& layout) const {

@@ -23,6 +23,8 @@ public:
     // The edit with this control id; none when it is no row's.
     KeyEdit* Find(int id);
     void Place(RowLayout& layout) const;
+    // The width of the widest of the rows' labels.
+    int LabelWidth(const PaneWindow& pane) const;
     std::size_t Count() const { return m_rows.size(); }
 
 private:

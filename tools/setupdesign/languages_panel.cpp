@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 enum ControlId {
@@ -76,31 +78,36 @@ void LanguagesPanel::OnCreate() {
                    kTableId, WS_EX_CLIENTEDGE);
     ::SendMessageW(m_table, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                    LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    m_textsLabel = AddLabel(L"The chosen key's text in each language:");
+    m_textsLabel = AddLabel(L"The chosen key's texts:");
     m_newLabel = AddLabel(L"New lan&guage code:");
     m_newCode = AddEdit(kNewCodeId);
     ::SendMessageW(m_newCode, EM_LIMITTEXT, 2, 0);
     m_sourceLabel = AddLabel(L"Cop&ied from:");
     m_source = AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kSourceId);
-    m_add = AddControl(L"BUTTON", L"A&dd language", WS_TABSTOP | BS_PUSHBUTTON, kAddId);
+    m_add =
+        AddControl(L"BUTTON", L"A&dd the language", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kAddId);
     m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
     Refresh();
 }
 
-void LanguagesPanel::Layout(int width, int height) {
+int LanguagesPanel::Layout(int width, int height, int top) {
     const int rowsBelow = 1 + static_cast<int>(m_texts.Count()) + 3 + 2;
-    RowLayout rows(width, Scaled(110), RowHeight(), Scaled(6));
+    RowLayout rows(width,
+                   std::max(WidestText({m_newLabel, m_sourceLabel}), m_texts.LabelWidth(*this)),
+                   RowHeight(), Scaled(6), top);
     rows.Whole(m_tableLabel);
-    rows.Fill(m_table, height, rowsBelow);
+    rows.Fill(m_table, height + top, rowsBelow);
     rows.Whole(m_textsLabel);
     m_texts.Place(rows);
     rows.Row(m_newLabel, m_newCode);
-    rows.Row(m_sourceLabel, m_source, m_add, Scaled(100));
+    rows.Row(m_sourceLabel, m_source);
+    rows.Whole(m_add);
     rows.Whole(m_status, 2);
     RECT box{};
     ::GetWindowRect(m_source, &box);
     ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&box), 2);
     ::MoveWindow(m_source, box.left, box.top, box.right - box.left, RowHeight() * 8, FALSE);
+    return rows.Height();
 }
 
 void LanguagesPanel::Refresh() {

@@ -2,6 +2,8 @@
 
 #include "language_text_rows.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kMain[] = "main";
@@ -31,18 +33,22 @@ void MainSettingsPanel::OnCreate() {
             AddEdit(kFirstFieldId + static_cast<int>(i), kFieldSpecs[i].number ? ES_NUMBER : 0));
     }
     m_dpiScaling = AddControl(L"BUTTON", L"Draw at the display's &scale (dpiScaling)",
-                              WS_TABSTOP | BS_AUTOCHECKBOX, kDpiScalingId);
+                              WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY, kDpiScalingId);
     m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
     Refresh();
 }
 
-void MainSettingsPanel::Layout(int width, int height) {
+int MainSettingsPanel::Layout(int width, int height, int top) {
     (void)height;
-    RowLayout rows(width, Scaled(110), RowHeight(), Scaled(6));
+    int labels = 0;
+    for (const Field& field : m_fields)
+        labels = std::max(labels, WidestText({field.label}));
+    RowLayout rows(width, labels, RowHeight(), Scaled(6), top);
     for (const Field& field : m_fields)
         rows.Row(field.label, field.edit.Edit());
     rows.Whole(m_dpiScaling);
     rows.Whole(m_status, 3);
+    return rows.Height();
 }
 
 void MainSettingsPanel::Refresh() {

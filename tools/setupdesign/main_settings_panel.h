@@ -17,7 +17,7 @@ public:
 
 protected:
     void OnCreate() override;
-    void Layout(int width, int height) override;
+    int Layout(int width, int height, int top) override;
     void OnCommand(int id, int code, HWND control) override;
 
 private:

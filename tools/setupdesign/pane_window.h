@@ -1,13 +1,15 @@
 // The base of the designer's side panes: a child dialog (so that Tab and the
 // access keys move through its controls, and the main window's dialog
 // navigation enters it) whose controls are made in code, in the system's
-// message font at the display's scale, in the system's colours.
+// message font at the display's scale, in the system's colours. A pane taller
+// than its window scrolls, and brings the control that takes the focus into view.
 #pragma once
 
 #include "framework/gdi.h"
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 class PaneWindow {
@@ -29,6 +31,8 @@ public:
                     DWORD exStyle = 0);
     // A label: its text's "&" marks the access key that moves to the control after it.
     HWND AddLabel(const std::wstring& text) { return AddControl(L"STATIC", text, SS_LEFT, -1); }
+    // The width of the widest of the windows' texts in the pane's font.
+    int WidestText(std::initializer_list<HWND> windows) const;
     // A one-line edit that Tab reaches.
     HWND AddEdit(int id, DWORD style = 0) {
         return AddControl(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL | style, id, WS_EX_CLIENTEDGE);
@@ -37,8 +41,10 @@ public:
 protected:
     // Called once the pane exists: makes its controls.
     virtual void OnCreate() = 0;
-    // Called when the pane's size changes: places the controls.
-    virtual void Layout(int width, int height) = 0;
+    // Called when the pane's size or scroll position changes: places the
+    // controls from `top` down in a window of width x height; returns the
+    // height of all the controls (more than `height` when they need scrolling).
+    virtual int Layout(int width, int height, int top) = 0;
     // Called for a control's command (button click, edit or list notification code).
     virtual void OnCommand(int id, int code, HWND control) = 0;
     // Called for a control's WM_NOTIFY.
@@ -48,6 +54,7 @@ protected:
     int Scaled(int length) const;
     // The height of one line of the pane's font, padded for an edit's frame.
     int RowHeight() const;
+
     // Places the pane's controls again at its present size.
     void Relayout();
     // Shows the author a message in the pane's status line.
@@ -57,12 +64,18 @@ protected:
 
 private:
     void Repaint();
+    void ScrollTo(int position);
+    // Scrolls a control that took the focus into view.
+    void ShowControl(HWND control);
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
     GdiObject<HFONT> m_font;
     int m_dpi = 96;
     int m_fontHeight = 16;
+    int m_scroll = 0;        // pixels of the pane scrolled out at the top
+    int m_viewHeight = 0;    // the window's height
+    int m_contentHeight = 0; // the controls' height
 };
 
 // The Unicode text of a window.
@@ -72,20 +85,23 @@ std::wstring WindowTextOf(HWND hwnd);
 // control, or above a control that takes the whole width.
 class RowLayout {
 public:
-    RowLayout(int width, int labelWidth, int rowHeight, int gap)
-        : m_width(width), m_labelWidth(labelWidth), m_rowHeight(rowHeight), m_gap(gap), m_y(gap) {}
+    RowLayout(int width, int labelWidth, int rowHeight, int gap, int top)
+        : m_width(width), m_labelWidth(labelWidth), m_rowHeight(rowHeight), m_gap(gap), m_top(top),
+          m_y(top + gap) {}
     // A label and its control on one row; an optional button at the right end.
     void Row(HWND label, HWND control, HWND button = nullptr, int buttonWidth = 0);
     // A control across the whole width, `rows` rows high.
     void Whole(HWND control, int rows = 1);
     // A control across the whole width down to `bottom` less the rows below it.
     void Fill(HWND control, int bottom, int rowsBelow);
-    int Y() const { return m_y; }
+    // The height of what was placed.
+    int Height() const { return m_y - m_top; }
 
 private:
     int m_width;
     int m_labelWidth;
     int m_rowHeight;
     int m_gap;
+    int m_top;
     int m_y;
 };

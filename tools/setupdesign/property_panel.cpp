@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 enum ControlId {
@@ -34,10 +36,12 @@ void PropertyPanel::OnCreate() {
     m_action = AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kActionId);
     m_urlLabel = AddLabel(L"&Target (url):");
     m_url.Attach(AddEdit(kUrlId));
-    m_urlTokens = AddControl(L"BUTTON", L"T&oken", WS_TABSTOP | BS_PUSHBUTTON, kUrlTokensId);
+    m_urlTokens =
+        AddControl(L"BUTTON", L"T&okens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kUrlTokensId);
     m_argsLabel = AddLabel(L"Pa&rameters (args):");
     m_args.Attach(AddEdit(kArgsId));
-    m_argsTokens = AddControl(L"BUTTON", L"Tok&en", WS_TABSTOP | BS_PUSHBUTTON, kArgsTokensId);
+    m_argsTokens =
+        AddControl(L"BUTTON", L"Tok&ens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kArgsTokensId);
     m_fontLabel = AddLabel(L"&Face (font):");
     m_font.Attach(AddEdit(kFontId));
     m_buttonCount = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
@@ -45,16 +49,20 @@ void PropertyPanel::OnCreate() {
     Refresh();
 }
 
-void PropertyPanel::Layout(int width, int height) {
+int PropertyPanel::Layout(int width, int height, int top) {
     (void)height;
-    RowLayout rows(width, Scaled(110), RowHeight(), Scaled(6));
+    const int labels =
+        std::max(WidestText({m_labelKeyLabel, m_actionLabel, m_urlLabel, m_argsLabel, m_fontLabel}),
+                 m_captions.LabelWidth(*this));
+    RowLayout rows(width, labels, RowHeight(), Scaled(6), top);
     rows.Whole(m_title);
     rows.Row(m_labelKeyLabel, m_labelKey.Edit());
     rows.Whole(m_captionsTitle);
     m_captions.Place(rows);
     rows.Row(m_actionLabel, m_action);
-    rows.Row(m_urlLabel, m_url.Edit(), m_urlTokens, Scaled(60));
-    rows.Row(m_argsLabel, m_args.Edit(), m_argsTokens, Scaled(60));
+    const int tokens = WidestText({m_urlTokens, m_argsTokens}) + Scaled(16);
+    rows.Row(m_urlLabel, m_url.Edit(), m_urlTokens, tokens);
+    rows.Row(m_argsLabel, m_args.Edit(), m_argsTokens, tokens);
     rows.Row(m_fontLabel, m_font.Edit());
     rows.Whole(m_buttonCount);
     rows.Whole(m_status, 3);
@@ -63,6 +71,7 @@ void PropertyPanel::Layout(int width, int height) {
     ::GetWindowRect(m_action, &box);
     ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&box), 2);
     ::MoveWindow(m_action, box.left, box.top, box.right - box.left, RowHeight() * 8, FALSE);
+    return rows.Height();
 }
 
 std::string PropertyPanel::ButtonSection() const {
