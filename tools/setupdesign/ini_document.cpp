@@ -9,8 +9,9 @@ namespace {
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 constexpr char kUtf16Mark[] = "\xFF\xFE";
 
-// A name listed by the profile functions: not empty, no comment.
-bool IsListedName(const std::string& name) {
+// A key listed by the profile functions: named, and no comment. (Sections
+// are listed whenever they are named, ";" or not.)
+bool IsListedKey(const std::string& name) {
     return !name.empty() && name[0] != ';';
 }
 
@@ -71,6 +72,10 @@ bool IniDocument::operator==(const IniDocument& other) const {
            m_oddByte == other.m_oddByte && m_lines == other.m_lines;
 }
 
+std::string IniDocument::Held(const std::string& text) const {
+    return m_encoding == IniEncoding::kUtf16WithMark ? Utf16LeToUtf8(Utf8ToUtf16Le(text)) : text;
+}
+
 void IniDocument::Reindex() {
     m_sections.assign(1, Section{std::string(), 0, 0, false, {}});
     for (size_t index = 0; index < m_lines.size(); ++index) {
@@ -89,7 +94,7 @@ void IniDocument::Reindex() {
 }
 
 const IniDocument::Section* IniDocument::FindSection(const std::string& section) const {
-    const std::string name = IniQueryName(section);
+    const std::string name = Held(IniQueryName(section));
     for (const Section& candidate : m_sections)
         if (SameIniName(candidate.name, name))
             return &candidate;
@@ -101,7 +106,7 @@ const IniDocument::Key* IniDocument::FindKey(const std::string& section,
     const Section* found = FindSection(section);
     if (!found)
         return nullptr;
-    const std::string name = IniQueryName(key);
+    const std::string name = Held(IniQueryName(key));
     for (const Key& candidate : found->keys)
         if (SameIniName(candidate.name, name))
             return &candidate;
@@ -111,21 +116,21 @@ const IniDocument::Key* IniDocument::FindKey(const std::string& section,
 std::vector<std::string> IniDocument::SectionNames() const {
     std::vector<std::string> names;
     for (const Section& section : m_sections)
-        if (IsListedName(section.name))
+        if (!section.name.empty())
             AddOnce(names, section.name);
     return names;
 }
 
 bool IniDocument::HasSection(const std::string& section) const {
     const Section* found = FindSection(section);
-    return found && IsListedName(found->name);
+    return found && !found->name.empty();
 }
 
 std::vector<std::string> IniDocument::KeyNames(const std::string& section) const {
     std::vector<std::string> names;
     if (const Section* found = FindSection(section))
         for (const Key& key : found->keys)
-            if (IsListedName(key.name))
+            if (IsListedKey(key.name))
                 AddOnce(names, key.name);
     return names;
 }

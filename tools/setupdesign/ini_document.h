@@ -84,6 +84,8 @@ private:
     const Key* FindKey(const std::string& section, const std::string& key) const;
     void Reindex();
     std::string LineEnd() const;
+    // Text as this file can hold it: what a UTF-16 file will write back.
+    std::string Held(const std::string& text) const;
     // Inserts whole lines before line `at`, each with the file's line end.
     void InsertLines(size_t at, const std::vector<std::string>& texts);
     void EraseLines(size_t begin, size_t end);
