@@ -1,5 +1,7 @@
 #include "findings_pane.h"
 
+#include "pane_host.h"
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -29,10 +31,10 @@ int RowNaming(const FindingsPane& pane, const std::string& text) {
 TEST(FindingsPaneTest, ChoosingAFindingShowsItsButtonAndEditsBringTheListUpToDate) {
     DesignSession session(ProgramFolder(), IniDocument::FromBytes(kSetup));
     session.Choice().form = "elsewhere";
-    const HWND host = ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 600, 300,
-                                        nullptr, nullptr, nullptr, nullptr);
+    PaneHost host;
     FindingsPane pane(session);
-    ASSERT_TRUE(pane.Create(host));
+    ASSERT_TRUE(pane.Create(host.hwnd()));
+    host.Fill(pane.Handle());
     int heard = 0;
     session.Listen([&] {
         ++heard;
@@ -60,7 +62,6 @@ TEST(FindingsPaneTest, ChoosingAFindingShowsItsButtonAndEditsBringTheListUpToDat
     EXPECT_TRUE(pane.ButtonsWithErrors("main").empty());
     EXPECT_EQ(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0),
               static_cast<LRESULT>(pane.Findings().size()));
-    ::DestroyWindow(host);
 }
 
 } // namespace

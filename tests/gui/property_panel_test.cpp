@@ -1,6 +1,6 @@
 #include "property_panel.h"
 
-#include "test_support.h"
+#include "pane_host.h"
 
 #include <gtest/gtest.h>
 
@@ -12,49 +12,13 @@ const char kLegacy[] = "[main]\r\nbuttonCount=1\r\n"
                        "[FR]\r\nIDS_BTN=Installer\r\nIDS_OK=OK\r\n"
                        "[JA]\r\nIDS_BTN=Install\r\nIDS_OK=OK\r\n";
 
-// A shown top-level window to hold a pane, as the designer's main window does.
-class PaneHost {
-public:
-    PaneHost()
-        : m_hwnd(::CreateWindowExW(0, L"STATIC", L"pane host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                   0, 480, 600, nullptr, nullptr, nullptr, nullptr)) {}
-    PaneHost(const PaneHost&) = delete;
-    PaneHost& operator=(const PaneHost&) = delete;
-    ~PaneHost() { ::DestroyWindow(m_hwnd); }
-    HWND hwnd() const { return m_hwnd; }
-
-private:
-    HWND m_hwnd;
-};
-
-// The control after the label that names it, as assistive technology finds it.
-HWND ControlLabelled(HWND pane, const std::wstring& label) {
-    for (HWND child = ::GetWindow(pane, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (WindowTextOf(child) == label)
-            return ::GetWindow(child, GW_HWNDNEXT);
-    return nullptr;
-}
-
-// Whether some control of the pane shows a text holding the part.
-bool PaneShows(HWND pane, const std::wstring& part) {
-    for (HWND child = ::GetWindow(pane, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (WindowTextOf(child).find(part) != std::wstring::npos)
-            return true;
-    return false;
-}
-
-// Typing into an edit: the focus there, its text changed, as the author does.
-void Type(HWND edit, const std::wstring& text) {
-    ::SetFocus(edit);
-    ::SetWindowTextW(edit, text.c_str());
-}
-
 TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItCannotSpell) {
     DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
     session.Choice().buttons = {1};
     PaneHost host;
     PropertyPanel panel(session);
     ASSERT_TRUE(panel.Create(host.hwnd()));
+    host.Fill(panel.Handle());
     session.Listen([&panel] { panel.Refresh(); });
     const HWND french = ControlLabelled(panel.Handle(), L"FR:");
     const HWND japanese = ControlLabelled(panel.Handle(), L"JA:");

@@ -204,9 +204,8 @@ void LanguagesPanel::AddLanguage() {
     message = L"[" + WindowTextOf(m_newCode) + L"] added.";
     ::SetWindowTextW(m_newCode, L"");
     if (refused > 0)
-        message = std::to_wstring(refused) +
-                  L" characters of the copied texts cannot be written in the new language's "
-                  L"code page and were left out.";
+        message += L" Its code page cannot spell " + std::to_wstring(refused) +
+                   L" of the copied characters: they were left out.";
     Tell(m_status, message);
 }
 
