@@ -44,7 +44,7 @@ TEST(LanguagesPanelTest, EditsTheTableAndAddsALanguageCopiedFromAnother) {
     ASSERT_TRUE(french);
     EXPECT_EQ(WindowTextOf(french), L"Annuler");
     Type(french, L"Annuler tout");
-    ::SetFocus(host.hwnd());
+    panel.CommitTyping(); // as the main window does before it saves
     EXPECT_EQ(session.Document().Value("FR", "IDS_CANCEL"), "Annuler tout");
     EXPECT_EQ(Cell(table, 1, 2), L"Annuler tout");
 

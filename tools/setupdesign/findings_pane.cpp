@@ -111,6 +111,11 @@ void FindingsPane::Show(const Finding& finding) {
     m_session.Changed();
 }
 
+KeyEdit* FindingsPane::FindEdit(int id) {
+    (void)id;
+    return nullptr;
+}
+
 void FindingsPane::OnCommand(int id, int code, HWND control) {
     (void)id;
     (void)code;

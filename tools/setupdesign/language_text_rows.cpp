@@ -61,11 +61,3 @@ void LanguageTextRows::Clear() {
     m_rows.clear();
     m_sections.clear();
 }
-
-std::wstring HandleKeyEditCommand(KeyEdit& edit, int code, DesignSession& session) {
-    if (code == EN_CHANGE)
-        return edit.Check();
-    if (code == EN_KILLFOCUS)
-        edit.Commit(session);
-    return std::wstring();
-}

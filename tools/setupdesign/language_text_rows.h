@@ -38,8 +38,3 @@ private:
     std::vector<std::unique_ptr<Row>> m_rows;
     int m_firstId = 0;
 };
-
-// What an edit's notification means for its key: a refused character's message
-// (EN_CHANGE), or the text written (EN_KILLFOCUS). Returns the message to show,
-// else nothing.
-std::wstring HandleKeyEditCommand(KeyEdit& edit, int code, DesignSession& session);

@@ -86,7 +86,7 @@ void LanguagesPanel::OnCreate() {
     m_source = AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kSourceId);
     m_add =
         AddControl(L"BUTTON", L"A&dd the language", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kAddId);
-    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+    AddStatusLine();
     Refresh();
 }
 
@@ -195,7 +195,7 @@ void LanguagesPanel::AddLanguage() {
     else if (source < 0 || source >= static_cast<LRESULT>(m_languages.size()))
         message = L"Choose the language whose texts the new one starts from.";
     if (!message.empty()) {
-        Tell(m_status, message);
+        Tell(message);
         return;
     }
     const std::string from = m_languages[static_cast<std::size_t>(source)];
@@ -206,20 +206,17 @@ void LanguagesPanel::AddLanguage() {
     if (refused > 0)
         message += L" Its code page cannot spell " + std::to_wstring(refused) +
                    L" of the copied characters: they were left out.";
-    Tell(m_status, message);
+    Tell(message);
 }
 
 void LanguagesPanel::OnCommand(int id, int code, HWND control) {
     (void)control;
-    if (id == kAddId && code == BN_CLICKED) {
+    if (id == kAddId && code == BN_CLICKED)
         AddLanguage();
-        return;
-    }
-    if (KeyEdit* edit = m_texts.Find(id)) {
-        const std::wstring message = HandleKeyEditCommand(*edit, code, m_session);
-        if (!message.empty())
-            Tell(m_status, message);
-    }
+}
+
+KeyEdit* LanguagesPanel::FindEdit(int id) {
+    return m_texts.Find(id);
 }
 
 void LanguagesPanel::OnNotify(const NMHDR& header) {

@@ -34,7 +34,7 @@ void MainSettingsPanel::OnCreate() {
     }
     m_dpiScaling = AddControl(L"BUTTON", L"Draw at the display's &scale (dpiScaling)",
                               WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY, kDpiScalingId);
-    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+    AddStatusLine();
     Refresh();
 }
 
@@ -72,15 +72,13 @@ void MainSettingsPanel::WriteDpiScaling() {
 
 void MainSettingsPanel::OnCommand(int id, int code, HWND control) {
     (void)control;
-    if (id == kDpiScalingId && code == BN_CLICKED) {
+    if (id == kDpiScalingId && code == BN_CLICKED)
         WriteDpiScaling();
-        return;
-    }
+}
+
+KeyEdit* MainSettingsPanel::FindEdit(int id) {
     const int index = id - kFirstFieldId;
     if (index < 0 || index >= static_cast<int>(m_fields.size()))
-        return;
-    const std::wstring message =
-        HandleKeyEditCommand(m_fields[static_cast<std::size_t>(index)].edit, code, m_session);
-    if (!message.empty())
-        Tell(m_status, message);
+        return nullptr;
+    return &m_fields[static_cast<std::size_t>(index)].edit;
 }

@@ -1,6 +1,7 @@
 #include "pane_window.h"
 
 #include "framework/message_box.h"
+#include "key_edit.h"
 
 #include <commctrl.h>
 
@@ -118,10 +119,21 @@ void PaneWindow::Repaint() {
     ::RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void PaneWindow::Tell(HWND status, const std::wstring& message) {
-    ::SetWindowTextW(status, message.c_str());
+void PaneWindow::AddStatusLine() {
+    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+}
+
+void PaneWindow::Tell(const std::wstring& message) {
+    ::SetWindowTextW(m_status, message.c_str());
     // Assistive technology reads the changed text out.
-    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, status, OBJID_WINDOW, CHILDID_SELF);
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_status, OBJID_WINDOW, CHILDID_SELF);
+}
+
+void PaneWindow::CommitTyping() {
+    const HWND focus = ::GetFocus();
+    if (m_hwnd && focus && ::IsChild(m_hwnd, focus))
+        if (KeyEdit* edit = FindEdit(::GetDlgCtrlID(focus)))
+            edit->Commit(m_session);
 }
 
 INT_PTR CALLBACK PaneWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -208,7 +220,17 @@ bool PaneWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         const int code = HIWORD(wParam);
         if (code == EN_SETFOCUS || code == CBN_SETFOCUS || code == BN_SETFOCUS)
             ShowControl(control);
-        OnCommand(LOWORD(wParam), code, control);
+        if (KeyEdit* edit = FindEdit(LOWORD(wParam))) {
+            if (code == EN_CHANGE) {
+                const std::wstring refusal = edit->Check();
+                if (!refusal.empty())
+                    Tell(refusal);
+            } else if (code == EN_KILLFOCUS) {
+                edit->Commit(m_session);
+            }
+        } else {
+            OnCommand(LOWORD(wParam), code, control);
+        }
         return true;
     }
     case WM_NOTIFY: {

@@ -5,6 +5,7 @@
 // than its window scrolls, and brings the control that takes the focus into view.
 #pragma once
 
+#include "design_session.h"
 #include "framework/gdi.h"
 
 #include <windows.h>
@@ -12,9 +13,11 @@
 #include <initializer_list>
 #include <string>
 
+class KeyEdit;
+
 class PaneWindow {
 public:
-    PaneWindow() = default;
+    explicit PaneWindow(DesignSession& session) : m_session(session) {}
     PaneWindow(const PaneWindow&) = delete;
     PaneWindow& operator=(const PaneWindow&) = delete;
     virtual ~PaneWindow();
@@ -23,6 +26,9 @@ public:
     // platform refuses (nothing is left behind then).
     bool Create(HWND parent);
     HWND Handle() const { return m_hwnd; }
+    // Writes what the author is typing in one of the pane's edits, so that a
+    // command of the main window (saving, running) sees it.
+    void CommitTyping();
 
     // A control of the pane, in the pane's font, after those made before it
     // (so Tab and the assistive technology's label-before-edit naming follow
@@ -45,7 +51,10 @@ protected:
     // controls from `top` down in a window of width x height; returns the
     // height of all the controls (more than `height` when they need scrolling).
     virtual int Layout(int width, int height, int top) = 0;
-    // Called for a control's command (button click, edit or list notification code).
+    // The edit bound to a key with this control id; none when it is no such edit.
+    virtual KeyEdit* FindEdit(int id) = 0;
+    // Called for the command of a control that is no such edit (button click,
+    // list notification code).
     virtual void OnCommand(int id, int code, HWND control) = 0;
     // Called for a control's WM_NOTIFY.
     virtual void OnNotify(const NMHDR& header) { (void)header; }
@@ -57,10 +66,15 @@ protected:
 
     // Places the pane's controls again at its present size.
     void Relayout();
+    // The status line that tells the author why something was refused; made
+    // where it is called, in the order of Tab.
+    void AddStatusLine();
     // Shows the author a message in the pane's status line.
-    static void Tell(HWND status, const std::wstring& message);
+    void Tell(const std::wstring& message);
 
+    DesignSession& m_session;
     HWND m_hwnd = nullptr;
+    HWND m_status = nullptr;
 
 private:
     void Repaint();

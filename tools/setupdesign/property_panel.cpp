@@ -45,7 +45,7 @@ void PropertyPanel::OnCreate() {
     m_fontLabel = AddLabel(L"&Face (font):");
     m_font.Attach(AddEdit(kFontId));
     m_buttonCount = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
-    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+    AddStatusLine();
     Refresh();
 }
 
@@ -148,7 +148,7 @@ void PropertyPanel::OfferTokens(KeyEdit& edit, bool arguments, HWND button) {
         TokensFor(m_session.Document().Value(section, "action").value_or(""),
                   arguments ? TargetField::kArgs : TargetField::kUrl);
     if (tokens.empty()) {
-        Tell(m_status, L"The launcher replaces no token in this field for this action.");
+        Tell(L"The launcher replaces no token in this field for this action.");
         return;
     }
     HMENU menu = ::CreatePopupMenu();
@@ -192,9 +192,4 @@ void PropertyPanel::OnCommand(int id, int code, HWND control) {
         OfferTokens(m_url, false, m_urlTokens);
     else if (id == kArgsTokensId && code == BN_CLICKED)
         OfferTokens(m_args, true, m_argsTokens);
-    else if (KeyEdit* edit = FindEdit(id)) {
-        const std::wstring message = HandleKeyEditCommand(*edit, code, m_session);
-        if (!message.empty())
-            Tell(m_status, message);
-    }
 }

@@ -10,7 +10,7 @@
 
 class PropertyPanel : public PaneWindow {
 public:
-    explicit PropertyPanel(DesignSession& session) : m_session(session) {}
+    explicit PropertyPanel(DesignSession& session) : PaneWindow(session) {}
 
     // Re-reads the document and the choice.
     void Refresh();
@@ -18,6 +18,7 @@ public:
 protected:
     void OnCreate() override;
     int Layout(int width, int height, int top) override;
+    KeyEdit* FindEdit(int id) override;
     void OnCommand(int id, int code, HWND control) override;
 
 private:
@@ -27,9 +28,7 @@ private:
     void WriteAction();
     // Offers the tokens of the button's action for the edit, and inserts the one taken.
     void OfferTokens(KeyEdit& edit, bool arguments, HWND button);
-    KeyEdit* FindEdit(int id);
 
-    DesignSession& m_session;
     HWND m_title = nullptr;
     HWND m_labelKeyLabel = nullptr;
     KeyEdit m_labelKey;
@@ -46,5 +45,4 @@ private:
     HWND m_fontLabel = nullptr;
     KeyEdit m_font;
     HWND m_buttonCount = nullptr;
-    HWND m_status = nullptr;
 };
