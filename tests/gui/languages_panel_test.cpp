@@ -30,7 +30,7 @@ TEST(LanguagesPanelTest, EditsTheTableAndAddsALanguageCopiedFromAnother) {
     ASSERT_TRUE(panel.Create(host.hwnd()));
     host.Fill(panel.Handle());
     session.Listen([&panel] { panel.Refresh(); });
-    const HWND table = ControlLabelled(panel.Handle(), L"&Texts of every language:");
+    const HWND table = ControlLabelled(panel.Handle(), L"Texts of every lang&uage:");
     ASSERT_EQ(::SendMessageW(table, LVM_GETITEMCOUNT, 0, 0), 2); // a row a key
     EXPECT_EQ(Cell(table, 0, 2), L"Cr\u00E9"
                                  "er"); // a column a language
@@ -49,9 +49,9 @@ TEST(LanguagesPanelTest, EditsTheTableAndAddsALanguageCopiedFromAnother) {
     EXPECT_EQ(Cell(table, 1, 2), L"Annuler tout");
 
     // Japanese from the French texts: re-encoded for code page 932, which has no "é".
-    Type(ControlLabelled(panel.Handle(), L"New lan&guage code:"), L"ja");
-    ::SendMessageW(ControlLabelled(panel.Handle(), L"Cop&ied from:"), CB_SETCURSEL, 1, 0);
-    ::SendMessageW(::GetWindow(ControlLabelled(panel.Handle(), L"Cop&ied from:"), GW_HWNDNEXT),
+    Type(ControlLabelled(panel.Handle(), L"New language code (t&wo letters):"), L"ja");
+    ::SendMessageW(ControlLabelled(panel.Handle(), L"Copied fro&m:"), CB_SETCURSEL, 1, 0);
+    ::SendMessageW(::GetWindow(ControlLabelled(panel.Handle(), L"Copied fro&m:"), GW_HWNDNEXT),
                    BM_CLICK, 0, 0);
     EXPECT_EQ(session.Document().Value("ja", "IDS_OK"), "Crer");
     EXPECT_EQ(session.Document().Value("ja", "IDS_CANCEL"), "Annuler tout");

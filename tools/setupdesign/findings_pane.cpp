@@ -35,7 +35,7 @@ void AddColumn(HWND list, int index, const wchar_t* title, int width) {
 } // namespace
 
 void FindingsPane::OnCreate() {
-    m_label = AddLabel(L"F&indings of the checker:");
+    m_label = AddLabel(L"Findings of the checker:");
     m_list =
         AddControl(WC_LISTVIEWW, L"", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                    kListId, WS_EX_CLIENTEDGE);

@@ -72,20 +72,20 @@ int CopyLanguageSection(IniDocument& document, const std::string& from, const st
 }
 
 void LanguagesPanel::OnCreate() {
-    m_tableLabel = AddLabel(L"&Texts of every language:");
+    m_tableLabel = AddLabel(L"Texts of every lang&uage:");
     m_table =
         AddControl(WC_LISTVIEWW, L"", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                    kTableId, WS_EX_CLIENTEDGE);
     ::SendMessageW(m_table, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                    LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     m_textsLabel = AddLabel(L"The chosen key's texts:");
-    m_newLabel = AddLabel(L"New lan&guage code:");
+    m_newLabel = AddLabel(L"New language code (t&wo letters):");
     m_newCode = AddEdit(kNewCodeId);
     ::SendMessageW(m_newCode, EM_LIMITTEXT, 2, 0);
-    m_sourceLabel = AddLabel(L"Cop&ied from:");
+    m_sourceLabel = AddLabel(L"Copied fro&m:");
     m_source = AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kSourceId);
     m_add =
-        AddControl(L"BUTTON", L"A&dd the language", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kAddId);
+        AddControl(L"BUTTON", L"Add t&he language", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kAddId);
     AddStatusLine();
     Refresh();
 }

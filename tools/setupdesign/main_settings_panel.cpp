@@ -19,9 +19,9 @@ struct FieldSpec {
 // In the order of the author's guide.
 constexpr FieldSpec kFieldSpecs[] = {
     {"imageFile", L"&Picture (imageFile):", false}, {"productName", L"Product &name:", false},
-    {"versionNumber", L"&Version text:", false},    {"versionFont", L"Version &face:", false},
-    {"versionX", L"Version &left (x):", true},      {"versionY", L"Version &top (y):", true},
-    {"eulaRoot", L"&Licence folder:", false},
+    {"versionNumber", L"Version te&xt:", false},    {"versionFont", L"Version fa&ce:", false},
+    {"versionX", L"Vers&ion left (x):", true},      {"versionY", L"Version top (&y):", true},
+    {"eulaRoot", L"Licence fol&der:", false},
 };
 
 } // namespace

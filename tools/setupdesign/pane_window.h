@@ -35,7 +35,9 @@ public:
     // the order of making).
     HWND AddControl(const wchar_t* className, const std::wstring& text, DWORD style, int id,
                     DWORD exStyle = 0);
-    // A label: its text's "&" marks the access key that moves to the control after it.
+    // A label: its text's "&" marks the access key that moves to the control
+    // after it. The panes' access keys differ from each other's and from the
+    // menu bar's (F, E, L, V, A), which they would otherwise take over.
     HWND AddLabel(const std::wstring& text) { return AddControl(L"STATIC", text, SS_LEFT, -1); }
     // The width of the widest of the windows' texts in the pane's font.
     int WidestText(std::initializer_list<HWND> windows) const;

@@ -32,17 +32,17 @@ void PropertyPanel::OnCreate() {
     m_labelKeyLabel = AddLabel(L"Caption &key:");
     m_labelKey.Attach(AddEdit(kLabelKeyId));
     m_captionsTitle = AddLabel(L"Caption in each language:");
-    m_actionLabel = AddLabel(L"&Action:");
+    m_actionLabel = AddLabel(L"Ac&tion:");
     m_action = AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kActionId);
-    m_urlLabel = AddLabel(L"&Target (url):");
+    m_urlLabel = AddLabel(L"Tar&get (url):");
     m_url.Attach(AddEdit(kUrlId));
     m_urlTokens =
-        AddControl(L"BUTTON", L"T&okens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kUrlTokensId);
+        AddControl(L"BUTTON", L"Tokens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kUrlTokensId);
     m_argsLabel = AddLabel(L"Pa&rameters (args):");
     m_args.Attach(AddEdit(kArgsId));
     m_argsTokens =
-        AddControl(L"BUTTON", L"Tok&ens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kArgsTokensId);
-    m_fontLabel = AddLabel(L"&Face (font):");
+        AddControl(L"BUTTON", L"Tokens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kArgsTokensId);
+    m_fontLabel = AddLabel(L"Face (f&ont):");
     m_font.Attach(AddEdit(kFontId));
     m_buttonCount = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
     AddStatusLine();
