@@ -85,16 +85,18 @@ void IniDocument::Reindex() {
             m_sections.back().end = index;
             m_sections.push_back(
                 Section{IniName(text, parts.nameBegin, parts.nameEnd), index, index, true, {}});
-        } else if (parts.kind == IniLineKind::kKey) {
-            m_sections.back().keys.push_back(
-                {IniName(text, parts.nameBegin, parts.nameEnd), index});
+        } else if (parts.kind != IniLineKind::kBlank) {
+            m_sections.back().keys.push_back({IniName(text, parts.nameBegin, parts.nameEnd), index,
+                                              parts.kind == IniLineKind::kKey});
         }
     }
     m_sections.back().end = m_lines.size();
 }
 
-const IniDocument::Section* IniDocument::FindSection(const std::string& section) const {
-    const std::string name = Held(IniQueryName(section));
+const IniDocument::Section* IniDocument::FindSection(const std::string& section,
+                                                     bool trimmed) const {
+    const std::string name =
+        Held(trimmed ? IniQueryName(section) : IniName(section, 0, section.size()));
     for (const Section& candidate : m_sections)
         if (SameIniName(candidate.name, name))
             return &candidate;
@@ -128,17 +130,21 @@ bool IniDocument::HasSection(const std::string& section) const {
 
 std::vector<std::string> IniDocument::KeyNames(const std::string& section) const {
     std::vector<std::string> names;
-    if (const Section* found = FindSection(section))
+    if (const Section* found = FindSection(section, false))
         for (const Key& key : found->keys)
-            if (IsListedKey(key.name))
+            if (key.hasValue && IsListedKey(key.name))
                 AddOnce(names, key.name);
     return names;
+}
+
+bool IniDocument::HasKey(const std::string& section, const std::string& key) const {
+    return FindKey(section, key) != nullptr;
 }
 
 std::optional<std::string> IniDocument::Value(const std::string& section,
                                               const std::string& key) const {
     const Key* found = FindKey(section, key);
-    if (!found)
+    if (!found || !found->hasValue)
         return std::nullopt;
     const std::string& text = m_lines[found->line].text;
     const IniLineParts parts = ParseIniLine(text);
@@ -148,7 +154,7 @@ std::optional<std::string> IniDocument::Value(const std::string& section,
 int IniDocument::Integer(const std::string& section, const std::string& key,
                          int defaultValue) const {
     const Key* found = FindKey(section, key);
-    if (!found)
+    if (!found || !found->hasValue)
         return defaultValue;
     const std::string& text = m_lines[found->line].text;
     const IniLineParts parts = ParseIniLine(text);

@@ -32,9 +32,13 @@ public:
     // Section names in file order, each once, as first spelt.
     std::vector<std::string> SectionNames() const;
     bool HasSection(const std::string& section) const;
-    // Key names of a section in file order, each once, as first spelt.
+    // Key names of a section in file order, each once, as first spelt. As the
+    // platform lists them, the section's name is matched as given, untrimmed
+    // (names from SectionNames() always match).
     std::vector<std::string> KeyNames(const std::string& section) const;
-    // None when the key (or its section) is missing.
+    // Whether the section has a line for the key, with a value or without.
+    bool HasKey(const std::string& section, const std::string& key) const;
+    // None when the key (or its section) is missing, or its line has no "=".
     std::optional<std::string> Value(const std::string& section, const std::string& key) const;
     // As GetPrivateProfileIntA: the default when missing or empty.
     int Integer(const std::string& section, const std::string& key, int defaultValue) const;
@@ -71,6 +75,7 @@ private:
     struct Key {
         std::string name; // as the profile functions hold it
         size_t line;      // counted from 0
+        bool hasValue;    // a line with "="
     };
     // The lines before the first header are a section named "", as the
     // profile functions read them.
@@ -80,7 +85,9 @@ private:
         bool hasHeader;
         std::vector<Key> keys; // in file order, equal names repeated
     };
-    const Section* FindSection(const std::string& section) const;
+    // The first section of the name, trimmed first or (as the listing of
+    // keys does) not.
+    const Section* FindSection(const std::string& section, bool trimmed = true) const;
     const Key* FindKey(const std::string& section, const std::string& key) const;
     void Reindex();
     std::string LineEnd() const;

@@ -61,7 +61,10 @@ void IniDocument::SetValue(const std::string& section, const std::string& key,
         const IniLineParts parts = ParseIniLine(text);
         if (text[parts.nameBegin] == '[' && written.find(']') != std::string::npos)
             return; // the line would become a section's header
-        text.replace(parts.valueBegin, parts.valueEnd - parts.valueBegin, written);
+        if (found->hasValue)
+            text.replace(parts.valueBegin, parts.valueEnd - parts.valueBegin, written);
+        else
+            text.insert(parts.nameEnd, '=' + written); // the line's name, given a value
         Reindex();
         return;
     }
