@@ -7,8 +7,9 @@
 namespace {
 
 // A legacy file: [FR] is read in code page 1252, [JA] in 932.
-const char kLegacy[] = "[main]\r\nbuttonCount=1\r\n"
+const char kLegacy[] = "[main]\r\nbuttonCount=2\r\n"
                        "[main.button1]\r\nlabel=IDS_BTN\r\naction=open\r\n"
+                       "[main.button2]\r\naction=open\r\n"
                        "[FR]\r\nIDS_BTN=Installer\r\nIDS_OK=OK\r\n"
                        "[JA]\r\nIDS_BTN=Install\r\nIDS_OK=OK\r\n";
 
@@ -29,8 +30,9 @@ TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItC
     Type(japanese, L"\u30A4\u30F3\u30B9\u30C8\u30FC\u30EB"); // the French text is written
     ::SetFocus(host.hwnd());                                 // and the Japanese
     EXPECT_EQ(session.Document().ToBytes(),
-              "[main]\r\nbuttonCount=1\r\n"
+              "[main]\r\nbuttonCount=2\r\n"
               "[main.button1]\r\nlabel=IDS_BTN\r\naction=open\r\n"
+              "[main.button2]\r\naction=open\r\n"
               "[FR]\r\nIDS_BTN=Installer \xE9t\xE9\r\nIDS_OK=OK\r\n"
               "[JA]\r\nIDS_BTN=\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B\r\nIDS_OK=OK\r\n");
 
@@ -48,6 +50,33 @@ TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItC
     session.Undo();
     EXPECT_EQ(session.Document().ToBytes(), kLegacy);
     EXPECT_FALSE(session.History().CanUndo());
+}
+
+TEST(PropertyPanelTest, ButtonsChosenTogetherTakeAnActionAndATargetAsOneStepEach) {
+    DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
+    session.Choice().buttons = {1, 2};
+    PaneHost host;
+    PropertyPanel panel(session);
+    ASSERT_TRUE(panel.Create(host.hwnd()));
+    host.Fill(panel.Handle());
+    session.Listen([&panel] { panel.Refresh(); });
+
+    const HWND action = ControlLabelled(panel.Handle(), L"Ac&tion:");
+    ASSERT_TRUE(action);
+    EXPECT_EQ(WindowTextOf(action), L"open"); // both have it
+    ::SetFocus(action);
+    ::SendMessageW(action, WM_KEYDOWN, VK_DOWN, 0); // the word after it in the list
+    EXPECT_EQ(session.Document().Value("main.button1", "action"), "msgbox");
+    EXPECT_EQ(session.Document().Value("main.button2", "action"), "msgbox");
+
+    Type(ControlLabelled(panel.Handle(), L"Tar&get (url):"), L"IDS_NOTE");
+    ::SetFocus(host.hwnd());
+    EXPECT_EQ(session.Document().Value("main.button1", "url"), "IDS_NOTE");
+    EXPECT_EQ(session.Document().Value("main.button2", "url"), "IDS_NOTE");
+
+    session.Undo();
+    session.Undo();
+    EXPECT_EQ(session.Document().ToBytes(), kLegacy);
 }
 
 } // namespace

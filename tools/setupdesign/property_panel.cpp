@@ -81,6 +81,13 @@ std::string PropertyPanel::ButtonSection() const {
     return choice.form + ".button" + std::to_string(choice.buttons.front());
 }
 
+std::vector<std::string> PropertyPanel::ButtonSections() const {
+    std::vector<std::string> sections;
+    for (const int button : m_session.Choice().buttons)
+        sections.push_back(m_session.Choice().form + ".button" + std::to_string(button));
+    return sections;
+}
+
 void PropertyPanel::Refresh() {
     if (!m_hwnd)
         return;
@@ -92,7 +99,8 @@ void PropertyPanel::Refresh() {
     if (!section.empty())
         title = L"Button " + std::to_wstring(choice.buttons.front()) + L" of form " + form;
     if (choice.buttons.size() > 1)
-        title += L" (the first of " + std::to_wstring(choice.buttons.size()) + L" chosen)";
+        title = std::to_wstring(choice.buttons.size()) + L" buttons of form " + form +
+                L" (caption: the first's)";
     ::SetWindowTextW(m_title, title.c_str());
 
     m_labelKey.Bind(document, section, "label");
@@ -100,16 +108,29 @@ void PropertyPanel::Refresh() {
         section.empty() ? std::string() : document.Value(section, "label").value_or("");
     if (m_captions.Update(*this, document, labelKey, kFirstCaptionId, m_captionsTitle))
         Relayout();
-    FillActions(section.empty() ? std::string() : document.Value(section, "action").value_or(""));
+    const std::vector<std::string> sections = ButtonSections();
+    FillActions(sections);
     ::EnableWindow(m_action, !section.empty());
-    m_url.Bind(document, section, "url");
-    m_args.Bind(document, section, "args");
-    m_font.Bind(document, section, "font");
+    m_url.Bind(document, sections, "url");
+    m_args.Bind(document, sections, "args");
+    m_font.Bind(document, sections, "font");
     ::EnableWindow(m_urlTokens, !section.empty());
     ::EnableWindow(m_argsTokens, !section.empty());
     const int count = document.Integer(choice.form, "buttonCount", 5);
     ::SetWindowTextW(m_buttonCount,
                      (L"Buttons on the form (buttonCount): " + std::to_wstring(count)).c_str());
+}
+
+void PropertyPanel::FillActions(const std::vector<std::string>& sections) {
+    // The buttons' action when they all have the same, else none shown.
+    std::string action;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const std::string word = m_session.Document().Value(sections[i], "action").value_or("");
+        if (i > 0 && !SameIniName(word, action))
+            return FillActions(std::string());
+        action = word;
+    }
+    FillActions(action);
 }
 
 void PropertyPanel::FillActions(const std::string& action) {
@@ -130,14 +151,17 @@ void PropertyPanel::FillActions(const std::string& action) {
 }
 
 void PropertyPanel::WriteAction() {
-    const std::string section = ButtonSection();
     const LRESULT index = ::SendMessageW(m_action, CB_GETCURSEL, 0, 0);
-    if (section.empty() || index < 0 || index >= static_cast<LRESULT>(ActionWords().size()))
+    if (index < 0 || index >= static_cast<LRESULT>(ActionWords().size()))
         return;
     const std::string word = ActionWords()[static_cast<std::size_t>(index)];
-    if (m_session.Document().Value(section, "action") == word)
-        return;
-    m_session.Edit([&](IniDocument& document) { document.SetValue(section, "action", word); });
+    const std::vector<std::string> sections = ButtonSections();
+    // One step for every chosen button; those with the word already keep their line.
+    m_session.Edit([&](IniDocument& document) {
+        for (const std::string& section : sections)
+            if (document.Value(section, "action") != word)
+                document.SetValue(section, "action", word);
+    });
 }
 
 void PropertyPanel::OfferTokens(KeyEdit& edit, bool arguments, HWND button) {

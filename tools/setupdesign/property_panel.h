@@ -22,8 +22,11 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
 
 private:
-    // The chosen button's section; empty when no button is chosen.
+    // The first chosen button's section; empty when no button is chosen.
     std::string ButtonSection() const;
+    // Every chosen button's section.
+    std::vector<std::string> ButtonSections() const;
+    void FillActions(const std::vector<std::string>& sections);
     void FillActions(const std::string& action);
     void WriteAction();
     // Offers the tokens of the button's action for the edit, and inserts the one taken.
