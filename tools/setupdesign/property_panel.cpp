@@ -96,6 +96,8 @@ void PropertyPanel::Refresh() {
     const std::string section = ButtonSection();
     const std::wstring form = DecodeName(document, choice.form);
     std::wstring title = L"Form " + form;
+    if (choice.versionText)
+        title = L"The version text: its keys are among the [main] settings";
     if (!section.empty())
         title = L"Button " + std::to_wstring(choice.buttons.front()) + L" of form " + form;
     if (choice.buttons.size() > 1)
