@@ -52,12 +52,12 @@ void LanguageTextRows::Place(RowLayout& layout) const {
 
 // Only rows made anew are destroyed here; the pane's own end destroys the last.
 void LanguageTextRows::Clear() {
-    for (const auto& row : m_rows) {
-        if (::IsWindow(row->edit.Edit()))
-            ::DestroyWindow(row->edit.Edit());
-        if (::IsWindow(row->label))
-            ::DestroyWindow(row->label);
-    }
+    // Out of the list first: an edit losing the focus as it goes finds no row.
+    const std::vector<std::unique_ptr<Row>> rows = std::move(m_rows);
     m_rows.clear();
     m_sections.clear();
+    for (const auto& row : rows) {
+        ::DestroyWindow(row->edit.Edit());
+        ::DestroyWindow(row->label);
+    }
 }
