@@ -91,18 +91,16 @@ void LanguagesPanel::OnCreate() {
 }
 
 int LanguagesPanel::Layout(int width, int height, int top) {
-    const int rowsBelow = 1 + static_cast<int>(m_texts.Count()) + 3 + 2;
-    RowLayout rows(width,
-                   std::max(WidestText({m_newLabel, m_sourceLabel}), m_texts.LabelWidth(*this)),
-                   RowHeight(), Scaled(6), top);
+    const int rowsBelow = 1 + static_cast<int>(m_texts.Count()) + 5;
+    RowLayout rows(width, m_texts.LabelWidth(*this), RowHeight(), Scaled(6), top);
     rows.Whole(m_tableLabel);
     rows.Fill(m_table, height + top, rowsBelow);
     rows.Whole(m_textsLabel);
     m_texts.Place(rows);
-    rows.Row(m_newLabel, m_newCode);
-    rows.Row(m_sourceLabel, m_source);
+    rows.Above(m_newLabel, m_newCode);
+    rows.Above(m_sourceLabel, m_source);
     rows.Whole(m_add);
-    rows.Whole(m_status, 2);
+    PlaceStatusLine(rows);
     RECT box{};
     ::GetWindowRect(m_source, &box);
     ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&box), 2);

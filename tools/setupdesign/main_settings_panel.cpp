@@ -47,7 +47,7 @@ int MainSettingsPanel::Layout(int width, int height, int top) {
     for (const Field& field : m_fields)
         rows.Row(field.label, field.edit.Edit());
     rows.Whole(m_dpiScaling);
-    rows.Whole(m_status, 3);
+    PlaceStatusLine(rows);
     return rows.Height();
 }
 

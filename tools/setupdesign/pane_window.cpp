@@ -123,8 +123,16 @@ void PaneWindow::AddStatusLine() {
     m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
 }
 
+void PaneWindow::PlaceStatusLine(RowLayout& rows) const {
+    if (::GetWindowTextLengthW(m_status) > 0)
+        rows.Whole(m_status, 2);
+    else
+        ::MoveWindow(m_status, 0, 0, 0, 0, FALSE);
+}
+
 void PaneWindow::Tell(const std::wstring& message) {
     ::SetWindowTextW(m_status, message.c_str());
+    Relayout();
     // Assistive technology reads the changed text out.
     ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_status, OBJID_WINDOW, CHILDID_SELF);
 }
@@ -270,6 +278,12 @@ void RowLayout::Whole(HWND control, int rows) {
     const int height = m_rowHeight * rows + m_gap * (rows - 1);
     ::MoveWindow(control, m_gap, m_y, std::max(0, m_width - 2 * m_gap), height, FALSE);
     m_y += height + m_gap;
+}
+
+void RowLayout::Above(HWND label, HWND control) {
+    Whole(label);
+    m_y -= m_gap / 2; // a label belongs to what is below it
+    Whole(control);
 }
 
 void RowLayout::Fill(HWND control, int bottom, int rowsBelow) {

@@ -14,6 +14,7 @@
 #include <string>
 
 class KeyEdit;
+class RowLayout;
 
 class PaneWindow {
 public:
@@ -73,6 +74,8 @@ protected:
     void AddStatusLine();
     // Shows the author a message in the pane's status line.
     void Tell(const std::wstring& message);
+    // Places the status line: two rows while it holds a message, none while empty.
+    void PlaceStatusLine(RowLayout& rows) const;
 
     DesignSession& m_session;
     HWND m_hwnd = nullptr;
@@ -108,6 +111,8 @@ public:
     void Row(HWND label, HWND control, HWND button = nullptr, int buttonWidth = 0);
     // A control across the whole width, `rows` rows high.
     void Whole(HWND control, int rows = 1);
+    // A label on a row of its own, its control across the whole width below.
+    void Above(HWND label, HWND control);
     // A control across the whole width down to `bottom` less the rows below it.
     void Fill(HWND control, int bottom, int rowsBelow);
     // The height of what was placed.

@@ -65,7 +65,7 @@ int PropertyPanel::Layout(int width, int height, int top) {
     rows.Row(m_argsLabel, m_args.Edit(), m_argsTokens, tokens);
     rows.Row(m_fontLabel, m_font.Edit());
     rows.Whole(m_buttonCount);
-    rows.Whole(m_status, 3);
+    PlaceStatusLine(rows);
     // The drop-down list needs room below its box.
     RECT box{};
     ::GetWindowRect(m_action, &box);
