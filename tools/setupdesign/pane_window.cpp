@@ -63,18 +63,16 @@ int PaneWindow::RowHeight() const {
 }
 
 int PaneWindow::WidestText(std::initializer_list<HWND> windows) const {
-    const HDC dc = ::GetDC(m_hwnd);
-    const HGDIOBJ previous = ::SelectObject(dc, m_font.get());
+    const WindowDC dc(m_hwnd);
+    const SelectScope font(dc.get(), m_font.get());
     int widest = 0;
     for (const HWND window : windows) {
         std::wstring text = WindowTextOf(window);
         text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
         SIZE size{};
-        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
     }
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(m_hwnd, dc);
     return widest;
 }
 

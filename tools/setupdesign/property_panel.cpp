@@ -7,6 +7,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -177,15 +179,16 @@ void PropertyPanel::OfferTokens(KeyEdit& edit, bool arguments, HWND button) {
         Tell(L"The launcher replaces no token in this field for this action.");
         return;
     }
-    HMENU menu = ::CreatePopupMenu();
+    const std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&::DestroyMenu)> menu(
+        ::CreatePopupMenu(), &::DestroyMenu);
     for (std::size_t i = 0; i < tokens.size(); ++i)
-        ::AppendMenuW(menu, MF_STRING, i + 1, Widened(tokens[i]).c_str());
+        ::AppendMenuW(menu.get(), MF_STRING, i + 1, Widened(tokens[i]).c_str());
     RECT place{};
     ::GetWindowRect(button, &place);
+    // Below the button that offers them; the chosen one's number comes back.
     const int taken = static_cast<int>(
-        ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
+        ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
                          place.left, place.bottom, 0, m_hwnd, nullptr));
-    ::DestroyMenu(menu);
     if (taken <= 0)
         return;
     ::SetFocus(edit.Edit());
