@@ -80,3 +80,27 @@ TEST(PropertyPanelTest, ButtonsChosenTogetherTakeAnActionAndATargetAsOneStepEach
 }
 
 } // namespace
+
+namespace {
+
+// Tab moves through the panel top to bottom, the language rows (made after the
+// rest) in their place.
+TEST(PropertyPanelTest, TabVisitsTheControlsInTheOrderShown) {
+    DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
+    session.Choice().buttons = {1};
+    PaneHost host;
+    PropertyPanel panel(session);
+    ASSERT_TRUE(panel.Create(host.hwnd()));
+    host.Fill(panel.Handle());
+    const HWND pane = panel.Handle();
+    const std::vector<HWND> expected = {
+        ControlLabelled(pane, L"Caption &key:"), ControlLabelled(pane, L"FR:"),
+        ControlLabelled(pane, L"JA:"), ControlLabelled(pane, L"Ac&tion:"),
+        ControlLabelled(pane, L"Tar&get (url):")};
+    std::vector<HWND> visited = {expected.front()};
+    while (visited.size() < expected.size())
+        visited.push_back(::GetNextDlgTabItem(pane, visited.back(), FALSE));
+    EXPECT_EQ(visited, expected);
+}
+
+} // namespace
