@@ -73,6 +73,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(EntriesBesides(document, touched) == EntriesBesides(before, touched));
     const IniDocument reread = IniDocument::FromBytes(document.ToBytes());
     Require(reread.ToBytes() == document.ToBytes());
-    Require(EntriesBesides(reread, {}) == EntriesBesides(document, {}));
+    // (Unless an edit left an ANSI file starting with the bytes of a mark.)
+    const auto marked = [](const IniDocument& d) {
+        return d.Encoding() == IniEncoding::kUtf8WithMark ||
+               d.Encoding() == IniEncoding::kUtf16WithMark;
+    };
+    Require(marked(reread) != marked(document) ||
+            EntriesBesides(reread, {}) == EntriesBesides(document, {}));
     return 0;
 }

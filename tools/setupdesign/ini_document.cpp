@@ -1,8 +1,11 @@
 // Reading, writing and looking up; the edits are in ini_document_edits.cpp.
 #include "ini_document.h"
 
+#include "app/ascii_case.h"
 #include "ini_line_index.h"
 #include "utf16_text.h"
+
+#include <unordered_set>
 
 namespace {
 
@@ -15,12 +18,26 @@ bool IsListedKey(const std::string& name) {
     return !name.empty() && name[0] != ';';
 }
 
-void AddOnce(std::vector<std::string>& names, const std::string& name) {
-    for (const std::string& known : names)
-        if (SameIniName(known, name))
-            return;
-    names.push_back(name);
+std::string Folded(std::string name) {
+    for (char& c : name)
+        c = LowerAscii(c);
+    return name;
 }
+
+// Names in order, the first of names equal but for the case of A to Z; a set
+// of folded names keeps a file of 100,000 keys from taking quadratic time.
+class NameList {
+public:
+    void Add(const std::string& name) {
+        if (m_seen.insert(Folded(name)).second)
+            m_names.push_back(name);
+    }
+    std::vector<std::string> Names() && { return std::move(m_names); }
+
+private:
+    std::vector<std::string> m_names;
+    std::unordered_set<std::string> m_seen;
+};
 
 } // namespace
 
@@ -91,16 +108,17 @@ void IniDocument::Reindex() {
         }
     }
     m_sections.back().end = m_lines.size();
+    m_firstSection.clear();
+    for (size_t index = 0; index < m_sections.size(); ++index)
+        m_firstSection.emplace(Folded(m_sections[index].name), index);
 }
 
 const IniDocument::Section* IniDocument::FindSection(const std::string& section,
                                                      bool trimmed) const {
     const std::string name =
         Held(trimmed ? IniQueryName(section) : IniName(section, 0, section.size()));
-    for (const Section& candidate : m_sections)
-        if (SameIniName(candidate.name, name))
-            return &candidate;
-    return nullptr;
+    const auto found = m_firstSection.find(Folded(name));
+    return found == m_firstSection.end() ? nullptr : &m_sections[found->second];
 }
 
 const IniDocument::Key* IniDocument::FindKey(const std::string& section,
@@ -116,11 +134,11 @@ const IniDocument::Key* IniDocument::FindKey(const std::string& section,
 }
 
 std::vector<std::string> IniDocument::SectionNames() const {
-    std::vector<std::string> names;
+    NameList names;
     for (const Section& section : m_sections)
         if (!section.name.empty())
-            AddOnce(names, section.name);
-    return names;
+            names.Add(section.name);
+    return std::move(names).Names();
 }
 
 bool IniDocument::HasSection(const std::string& section) const {
@@ -129,12 +147,12 @@ bool IniDocument::HasSection(const std::string& section) const {
 }
 
 std::vector<std::string> IniDocument::KeyNames(const std::string& section) const {
-    std::vector<std::string> names;
+    NameList names;
     if (const Section* found = FindSection(section, false))
         for (const Key& key : found->keys)
             if (key.hasValue && IsListedKey(key.name))
-                AddOnce(names, key.name);
-    return names;
+                names.Add(key.name);
+    return std::move(names).Names();
 }
 
 bool IniDocument::HasKey(const std::string& section, const std::string& key) const {

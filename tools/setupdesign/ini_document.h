@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Values, names and texts given to and taken from a document are "document
@@ -28,7 +29,9 @@ public:
     // Lookups agree with the platform's profile functions on the same bytes:
     // names match without regard to ASCII case, blanks around names and values
     // are trimmed, one pair of matching quotes is stripped, the first of two
-    // equal keys (and of two equal sections) wins.
+    // equal keys (and of two equal sections) wins; a line without "=" is a
+    // key without a value, which hides a later key of its name; lines before
+    // the first header are a section named "".
     // Section names in file order, each once, as first spelt.
     std::vector<std::string> SectionNames() const;
     bool HasSection(const std::string& section) const;
@@ -49,10 +52,14 @@ public:
     // Edits. Each changes only the lines it names; new lines take the file's
     // own line end.
     // An existing key keeps its line, its spelling and what stands before its
-    // value; a new key goes at the end of its section (after its last
-    // non-blank line); a new section at the end of the file.
+    // value (a line without "=" gets one); a new key goes at the end of its
+    // section (after its last non-blank line); a new section at the end of
+    // the file, after a blank line. The value is written as one line holds it
+    // (up to its first line end), quoted when its outer blanks or quotes
+    // would otherwise be lost.
     void SetValue(const std::string& section, const std::string& key, const std::string& value);
-    // The key's line; nothing when missing.
+    // The key's lines in its section (a later one would otherwise come to
+    // light); nothing when missing.
     void RemoveKey(const std::string& section, const std::string& key);
     // The header and every line up to the next section's header; every
     // section of that name goes (a later one would otherwise come to light).
@@ -99,6 +106,7 @@ private:
 
     std::vector<IniLine> m_lines; // the text after the mark, as document text
     std::vector<Section> m_sections;
+    std::unordered_map<std::string, size_t> m_firstSection; // by name folded to lower case
     IniEncoding m_encoding = IniEncoding::kAnsi;
     std::string m_mark;    // the byte-order mark, as read
     std::string m_oddByte; // a UTF-16 file's odd last byte
