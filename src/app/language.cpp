@@ -1,18 +1,9 @@
 #include "app/language.h"
 
 #include "app/ascii_case.h"
+#include "app/language_codes.h"
 
 namespace {
-
-struct LanguageRow {
-    const char* code;
-    const char* langId;
-};
-
-// Order matters only for documentation: the codes are distinct.
-constexpr LanguageRow kLanguageCodes[] = {
-    {"EN", "1033"}, {"FR", "1036"}, {"DE", "1031"}, {"ES", "1034"}, {"IT", "1040"}, {"JA", "1041"},
-};
 
 struct NameRow {
     const char* langId;
