@@ -91,6 +91,7 @@ BOOL CLauncherApp::InitInstance() {
     CWinApp::InitInstance();
     if (ReportUnspellableProgramFolder())
         return FALSE;
+    DetectSetupIniEncoding();
     ReadSettings();
     // Declared here, not in the manifest, so that Setup.ini can leave it out.
     if (m_dpiScaling)

@@ -34,7 +34,8 @@ std::vector<std::string> ProfileMedium::SystemFolders() const {
 
 std::optional<std::string> ProfileMedium::Value(const std::string& section,
                                                 const std::string& key) const {
-    std::string value = ReadProfileValue(m_setupIni, section, key, kMissing, kWholeValueBytes);
+    std::string value =
+        ReadProfileValue(m_setupIni, section, key, kMissing.c_str(), kWholeValueBytes);
     if (value == kMissing)
         return std::nullopt;
     return value;
