@@ -2,26 +2,20 @@
 
 #include <windows.h>
 
-#include <vector>
-
-namespace {
-
-constexpr wchar_t kByteOrderMark = 0xFEFF;
-
-} // namespace
-
 std::string AnsiFromUtf8(const std::string& utf8) {
+    const std::size_t mark = utf8.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    const int length = static_cast<int>(utf8.size() - mark);
     // UTF-16 takes at most one unit for each byte; a code page at most three
     // bytes for each unit (UTF-8, the code page of some systems, which takes
-    // neither flags nor a default character).
-    const int length = static_cast<int>(utf8.size());
-    std::vector<wchar_t> wide(utf8.size() + 1);
-    const int units = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), length);
-    const int marked = units > 0 && wide[0] == kByteOrderMark;
+    // neither flags nor a default character). The units live in a string's
+    // bytes, which only the platform reads and writes.
+    std::string units(2 * utf8.size() + 2, '\0');
+    const auto wide = reinterpret_cast<wchar_t*>(units.data());
+    const int count = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data() + mark, length, wide, length);
     const bool utf8System = ::GetACP() == CP_UTF8;
-    std::string ansi(3 * static_cast<size_t>(units), '\0');
-    ansi.resize(static_cast<size_t>(::WideCharToMultiByte(
-        CP_ACP, utf8System ? 0 : WC_NO_BEST_FIT_CHARS, wide.data() + marked, units - marked,
-        ansi.data(), 3 * units, utf8System ? nullptr : "?", nullptr)));
+    std::string ansi(3 * static_cast<size_t>(count), '\0');
+    ansi.resize(static_cast<size_t>(
+        ::WideCharToMultiByte(CP_ACP, utf8System ? 0 : WC_NO_BEST_FIT_CHARS, wide, count,
+                              ansi.data(), 3 * count, utf8System ? nullptr : "?", nullptr)));
     return ansi;
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 
-// A leading byte-order mark is dropped. Each character the code page cannot spell, and each byte
-// that is no valid UTF-8, becomes "?" (no look-alike stands in for it).
+// A leading byte-order mark is dropped. Each character the code page cannot
+// spell, and each byte that is no valid UTF-8, becomes "?" (no look-alike
+// stands in for it).
 std::string AnsiFromUtf8(const std::string& utf8);
