@@ -1,9 +1,11 @@
 #include "app/ansi_from_utf8.h"
 
+#include "app/ini_encoding.h"
+
 #include <windows.h>
 
 std::string AnsiFromUtf8(const std::string& utf8) {
-    const std::size_t mark = utf8.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    const std::size_t mark = utf8.compare(0, kUtf8MarkBytes, kUtf8Mark) == 0 ? kUtf8MarkBytes : 0;
     const int length = static_cast<int>(utf8.size() - mark);
     // UTF-16 takes at most one unit for each byte; a code page at most three
     // bytes for each unit (UTF-8, the code page of some systems, which takes
