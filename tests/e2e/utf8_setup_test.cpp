@@ -1,7 +1,5 @@
-// A Setup.ini saved as UTF-8, with and without the byte-order mark, on a
-// Western system: French and German captions and messages show right, a
-// character code page 1252 lacks shows as "?", and [main], right after the
-// mark, is read (the form's title comes from it).
+// A UTF-8 Setup.ini on a Western system, with and without the mark: texts in
+// code page 1252, "?" for what it lacks, [main] read (the title comes from it).
 #include "action_fixture.h"
 
 namespace {

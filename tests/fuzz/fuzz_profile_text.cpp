@@ -13,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string key = input.ConsumeRandomLengthString(16);
     const std::string text = input.ConsumeRemainingBytesAsString();
 
-    const bool beyondAscii =
-        std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
-    Require(DetectIniEncoding(text) != IniEncoding::kUtf8 || beyondAscii);
+    Require(DetectIniEncoding(text) != IniEncoding::kUtf8 ||
+            std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; }));
     // A value is a piece of one line of the text.
     const auto value = FindProfileValue(text, section.c_str(), key.c_str());
     Require(!value || value->empty() ||
