@@ -83,6 +83,7 @@ BOOL CLauncherApp::InitInstance() {
     CWinApp::InitInstance();
     if (ReportUnspellableFolder(GetProgramFolderWide().data()))
         return FALSE;
+    DetectSetupIniEncoding();
     ReadSettings();
     // Declared here, not in the manifest, so that Setup.ini can leave it out.
     if (m_dpiScaling)

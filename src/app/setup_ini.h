@@ -1,6 +1,8 @@
 // Reading "Setup.ini" beside the program. Every read opens the file afresh.
 #pragma once
 
+#include "app/ini_encoding.h"
+
 #include <cstddef>
 #include <string>
 
@@ -10,19 +12,36 @@ constexpr unsigned kMaxIniValueBytes = 259;
 // Full path of "Setup.ini" in the program's folder.
 std::string SetupIniPath();
 
+// Tells, once at start-up, how the reads below take the file's bytes. Before
+// it is called they are taken in the system's code page.
+void DetectSetupIniEncoding();
+
+// A section or key name as the profile functions take it, made from a literal
+// or a string without a copy (the reads are many, and their callers small).
+class IniName {
+public:
+    IniName(const char* name) : m_name(name) {}
+    IniName(const std::string& name) : m_name(name.c_str()) {}
+    const char* c_str() const { return m_name; }
+
+private:
+    const char* m_name;
+};
+
 // A localised text or caption: the value, with "\n" turned into a line break.
-std::string ReadIniString(const std::string& section, const std::string& key);
+std::string ReadIniString(IniName section, IniName key);
 
 // A setting as written (no escape); empty when missing.
-std::string ReadIniValue(const std::string& section, const std::string& key);
+std::string ReadIniValue(IniName section, IniName key);
 
 // An integer setting; the default when missing or empty.
-int ReadIniInt(const std::string& section, const std::string& key, int defaultValue);
+int ReadIniInt(IniName section, IniName key, int defaultValue);
 
 // The reads above from a given profile file (a full path): at most maxBytes of
-// the value, the default when the key is missing.
-std::string ReadProfileValue(const std::string& file, const std::string& section,
-                             const std::string& key, const std::string& defaultValue,
-                             std::size_t maxBytes);
-int ReadProfileInt(const std::string& file, const std::string& section, const std::string& key,
-                   int defaultValue);
+// the value, the default when the key is missing. A UTF-8 file's texts come in
+// the system's code page, with "?" for each character it cannot spell.
+std::string ReadProfileValue(const std::string& file, IniName section, IniName key,
+                             const char* defaultValue, std::size_t maxBytes,
+                             IniEncoding encoding = IniEncoding::kCodePage);
+int ReadProfileInt(const std::string& file, IniName section, IniName key, int defaultValue,
+                   IniEncoding encoding = IniEncoding::kCodePage);

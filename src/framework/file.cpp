@@ -80,3 +80,14 @@ void CFile::Close() {
         ::CloseHandle(m_hFile);
     m_hFile = INVALID_HANDLE_VALUE;
 }
+
+bool CFile::ReadToEnd(std::string& bytes) {
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(m_hFile, buffer, sizeof buffer, &read, nullptr)) {
+        if (read == 0)
+            return true;
+        bytes.append(buffer, read);
+    }
+    return false;
+}

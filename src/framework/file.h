@@ -47,6 +47,8 @@ public:
     // Reads up to count bytes; returns how many were read, 0 at the end.
     // Throws CFileException when the read fails.
     UINT Read(void* buffer, UINT count);
+    // Appends the rest of the file to bytes; false when a read fails. Never throws.
+    bool ReadToEnd(std::string& bytes);
     // Writes all the bytes or throws CFileException.
     void Write(const void* data, UINT count);
     void Close();

@@ -80,6 +80,13 @@ Files ExitOn(const std::string& picture) {
     return {{"Setup.ini", Ini("exit", "")}, {"pic.bmp", picture}};
 }
 
+// A UTF-8 Setup.ini after the mark given, whose picture is named "B\xE9" in
+// code page 1252.
+Files Utf8Folder(const std::string& mark) {
+    return {{"Setup.ini", mark + Replaced(Ini("exit", ""), "pic.bmp", "B\xC3\xA9.bmp")},
+            {"B\xE9.bmp", Picture()}};
+}
+
 std::vector<BrokenFolder> BrokenFolders() {
     const std::string utf16Ini = [] {
         const std::string ini = Ini("exit", "");
@@ -249,6 +256,22 @@ std::vector<BrokenFolder> BrokenFolders() {
          {At(1, "warning")},
          0},
         {"Utf16", {{"Setup.ini", utf16Ini}, {"pic.bmp", Picture()}}, {At(1, "warning")}, 0},
+        // Values read as the launcher reads UTF-8: the picture's name in the
+        // code page, [main] found right after the mark.
+        {"Utf8WithoutMark", Utf8Folder(""), {}, 0},
+        {"Utf8WithMarkBeforeTheFirstSection", Utf8Folder("\xEF\xBB\xBF"), {At(1, "warning")}, 0},
+        // U+0151 is no character of code page 1252, U+00E9 none of 932; U+20AC is one of 1252.
+        {"Utf8TextsTheirSystemsCannotSpell",
+         {{"Setup.ini", Ini("exit", "") +
+                            "[FR]\nIDS_GO=\xE2\x82\xAC \xC5\x91\n[JA]\nIDS_GO=Caf\xC3\xA9\n"
+                            "[NL]\nIDS_GO=\xC5\x91\n"},
+          {"pic.bmp", Picture()}},
+         {At(30, "warning"), At(32, "warning")},
+         0},
+        {"CodePageTextsNotJudged",
+         {{"Setup.ini", Ini("exit", "") + "[JA]\nIDS_GO=Caf\xE9\n"}, {"pic.bmp", Picture()}},
+         {},
+         0},
         {"NoSetupIni", {{"pic.bmp", Picture()}}, {At(0, "error")}, 1},
     };
 }
@@ -267,6 +290,16 @@ TEST_P(BrokenFolderTest, PrintsItsFindingsAndExitStatus) {
 
 INSTANTIATE_TEST_SUITE_P(Folders, BrokenFolderTest, ::testing::ValuesIn(BrokenFolders()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Utf8Texts, NameEachCharacterTheirSystemsCannotSpellOnce) {
+    TestFolder folder;
+    folder.Write("Setup.ini", Ini("exit", "") + "[JA]\nIDS_GO=\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\n");
+    folder.Write("pic.bmp", Picture());
+    const std::string output = RunSetupcheck({folder.path()}).output;
+    EXPECT_NE(output.find("holds U+00E9, U+20AC, which Japanese systems (code page 932)"),
+              std::string::npos)
+        << output;
+}
 
 TEST(SampleFolder, HasNoError) {
     const CheckRun run = RunSetupcheck({TestProgramFolder() + "demo"});

@@ -2,7 +2,7 @@
 // checker reports, found by the lexical rules of the platform's profile
 // functions (names trimmed and compared without regard to the case of A to Z,
 // the first of two equal sections or keys wins). Values are not kept: they are
-// read through the profile functions themselves, as the launcher reads them.
+// read by the launcher's own reads, as the launcher reads them.
 #pragma once
 
 #include <optional>

@@ -35,21 +35,6 @@ std::string FullPath(const std::wstring& path) {
     });
 }
 
-// The whole file; none when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone))
-        return false;
-    char buffer[4096];
-    try {
-        while (const UINT read = file.Read(buffer, sizeof buffer))
-            bytes.append(buffer, read);
-    } catch (const CFileException&) {
-        return false;
-    }
-    return true;
-}
-
 int Check(const std::string& folder) {
     const ProfileMedium medium(folder);
     // Targets written relative are tried against the current folder too; the
@@ -57,7 +42,9 @@ int Check(const std::string& folder) {
     ::SetCurrentDirectoryA(medium.Folder().c_str());
     std::string bytes;
     std::vector<Finding> findings;
-    if (!ReadWholeFile(medium.SetupIniPath(), bytes))
+    CFile file;
+    if (!file.Open(medium.SetupIniPath(), CFile::modeRead | CFile::shareDenyNone) ||
+        !file.ReadToEnd(bytes))
         findings.push_back({Severity::kError, 0, "missing or unreadable in " + medium.Folder()});
     else
         findings = CheckSetup(medium, bytes);

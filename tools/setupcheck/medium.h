@@ -1,5 +1,5 @@
-// The installation folder as the checker sees it: Setup.ini read through the
-// platform's profile functions, and the files beside it. The Windows shell
+// The installation folder as the checker sees it: Setup.ini read as the
+// launcher reads it, and the files beside it. The Windows shell
 // implements it; the checks themselves need no platform.
 #pragma once
 
@@ -32,6 +32,9 @@ public:
     // An integer as the launcher reads it; the default when missing or empty.
     virtual int Integer(const std::string& section, const std::string& key,
                         int defaultValue) const = 0;
+    // Whether text in the code page can hold the character (a Unicode code
+    // point) as itself, not as "?" or a look-alike.
+    virtual bool CodePageSpells(unsigned codePage, char32_t character) const = 0;
 
     // Whether a file or folder exists, as the launcher tests it.
     virtual bool Exists(const std::string& path) const = 0;

@@ -18,11 +18,21 @@ constexpr std::size_t kWholeValueBytes = 65535;
 // Returned for a missing key; no value of a Setup.ini holds control characters.
 const std::string kMissing = "\x01\x02missing\x02\x01";
 
+// How the launcher will read the file, told as it tells it at start-up.
+IniEncoding EncodingOf(const std::string& path) {
+    std::string bytes;
+    CFile file;
+    if (file.Open(path, CFile::modeRead | CFile::shareDenyNone))
+        file.ReadToEnd(bytes);
+    return DetectIniEncoding(bytes);
+}
+
 } // namespace
 
 ProfileMedium::ProfileMedium(const std::string& folder)
     : m_folder(JoinPath(folder, "", CurrentLeadBytes())),
-      m_setupIni(JoinPath(m_folder, "Setup.ini", CurrentLeadBytes())) {}
+      m_setupIni(JoinPath(m_folder, "Setup.ini", CurrentLeadBytes())),
+      m_encoding(EncodingOf(m_setupIni)) {}
 
 const LeadByteTable& ProfileMedium::LeadBytes() const {
     return CurrentLeadBytes();
@@ -34,7 +44,8 @@ std::vector<std::string> ProfileMedium::SystemFolders() const {
 
 std::optional<std::string> ProfileMedium::Value(const std::string& section,
                                                 const std::string& key) const {
-    std::string value = ReadProfileValue(m_setupIni, section, key, kMissing, kWholeValueBytes);
+    std::string value =
+        ReadProfileValue(m_setupIni, section, key, kMissing.c_str(), kWholeValueBytes, m_encoding);
     if (value == kMissing)
         return std::nullopt;
     return value;
@@ -42,7 +53,24 @@ std::optional<std::string> ProfileMedium::Value(const std::string& section,
 
 int ProfileMedium::Integer(const std::string& section, const std::string& key,
                            int defaultValue) const {
-    return ReadProfileInt(m_setupIni, section, key, defaultValue);
+    return ReadProfileInt(m_setupIni, section, key, defaultValue, m_encoding);
+}
+
+bool ProfileMedium::CodePageSpells(unsigned codePage, char32_t character) const {
+    wchar_t units[2];
+    int count = 1;
+    if (character > 0xFFFF) {
+        units[0] = static_cast<wchar_t>(0xD800 + ((character - 0x10000) >> 10));
+        units[1] = static_cast<wchar_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
+        count = 2;
+    } else {
+        units[0] = static_cast<wchar_t>(character);
+    }
+    char bytes[8];
+    BOOL defaultUsed = FALSE;
+    const int length = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, units, count, bytes,
+                                             sizeof bytes, nullptr, &defaultUsed);
+    return length > 0 && !defaultUsed;
 }
 
 bool ProfileMedium::Exists(const std::string& path) const {

@@ -1,7 +1,8 @@
-// A medium on this system: Setup.ini read through the profile functions the
-// launcher uses, files tested and pictures decoded as the launcher does.
+// A medium on this system: Setup.ini read by the launcher's own reads, files tested and pictures
+// decoded as the launcher does.
 #pragma once
 
+#include "app/ini_encoding.h"
 #include "medium.h"
 
 #include <string>
@@ -18,6 +19,7 @@ public:
                                      const std::string& key) const override;
     int Integer(const std::string& section, const std::string& key,
                 int defaultValue) const override;
+    bool CodePageSpells(unsigned codePage, char32_t character) const override;
     bool Exists(const std::string& path) const override;
     bool IsFolder(const std::string& path) const override;
     std::string FileHead(const std::string& path, std::size_t bytes) const override;
@@ -28,4 +30,5 @@ public:
 private:
     std::string m_folder;
     std::string m_setupIni;
+    IniEncoding m_encoding;
 };

@@ -10,8 +10,14 @@
 std::vector<Finding> CheckSetup(const Medium& medium, const std::string& setupIniBytes) {
     const TextEncoding encoding = DetectTextEncoding(setupIniBytes);
     CheckContext context(medium, IniLineIndex(NarrowedForLines(setupIniBytes, encoding)));
-    if (encoding != TextEncoding::kAnsi)
+    if (encoding == TextEncoding::kUtf16)
         context.Report(Severity::kWarning, 1, "the file is " + EncodingProblem(encoding));
+    else if (encoding == TextEncoding::kUtf8WithMark)
+        context.Report(Severity::kWarning, 1,
+                       "the file starts with a UTF-8 byte-order mark: this launcher reads it, but "
+                       "earlier launchers and other programs reading it through Windows' profile "
+                       "functions miss its first section; saved as UTF-8 without the mark it "
+                       "reads the same here");
     if (context.languages.empty())
         context.Report(Severity::kWarning, 0,
                        "no language section (such as [EN] with IDS_ texts): every caption and "
@@ -20,6 +26,7 @@ std::vector<Finding> CheckSetup(const Medium& medium, const std::string& setupIn
     CheckForms(context);
     CheckLicences(context);
     CheckFixedTexts(context);
+    CheckSpelling(context, setupIniBytes);
     CheckValueLengths(context);
     SortByLine(context.findings);
     return context.findings;

@@ -16,5 +16,8 @@ void CheckForms(CheckContext& context);
 void CheckLicences(CheckContext& context);
 // The fixed texts the reachable buttons make the launcher read, and their form.
 void CheckFixedTexts(CheckContext& context);
+// In a UTF-8 file, the characters of each language's texts that the code page
+// of that language's systems cannot spell.
+void CheckSpelling(CheckContext& context, const std::string& setupIniBytes);
 // Values the launcher will cut.
 void CheckValueLengths(CheckContext& context);
