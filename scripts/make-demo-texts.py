@@ -33,7 +33,7 @@ buttonCount=7
 BUTTONS = [
     ("main", "IDS_BTN_INSTALL", "clickThru", r"setup\install.exe", "/lang $LANGID"),
     ("main", "IDS_BTN_DATABASE", "sqlexpress", r"setup\database.exe",
-     "/ACTION=Install /SAPWD=$PASSWORD /LOG=\"$LOGFILE\""),
+     "/ACTION=Install /SAPWD=\"$PASSWORD\" /LOG=\"$LOGFILE\""),
     ("main", "IDS_BTN_README", "open", r"docs\ReadMe.txt", ""),
     ("main", "IDS_BTN_WEBSITE", "open", "http://www.example.com/sample/?lang=$LANGUAGE", ""),
     ("main", "IDS_BTN_MORE", "subform", "more", ""),

@@ -59,7 +59,8 @@ void PaintAroundNowAndThen(LicenseSource& source) {
         return;
     source.lastPaint = now;
     const HWND dialog = ::GetParent(source.text);
-    ::UpdateWindow(dialog);
+    // UpdateWindow would paint every child, the text area too.
+    ::RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (child != source.text)
             ::UpdateWindow(child);

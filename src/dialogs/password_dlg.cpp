@@ -24,11 +24,20 @@ constexpr COLORREF kPromptBackground = RGB(255, 255, 255);
 constexpr COLORREF kPromptText = RGB(0, 64, 0);
 constexpr int kPromptPoints = 8;
 
-// The user's temporary folder; empty when the platform cannot tell it or the
-// code page cannot spell it, so the files are named relative to the current folder.
-std::string TemporaryFolder() {
-    return AnsiPlatformPath(
+// The user's temporary folder as the platform tells it; empty when it cannot,
+// so the files are named relative to the current folder.
+WidePath TemporaryFolder() {
+    return PlatformWidePath(
         [](wchar_t* buffer, unsigned size) { return ::GetTempPathW(size, buffer); });
+}
+
+// Tells the user that the command file has no place: the code page spells the
+// temporary folder neither as written nor by a short name.
+void ReportUnusableTemporaryFolder(const wchar_t* folder) {
+    wchar_t text[kMaxPathBytes + 80] = L"This system cannot spell the temporary folder\n\n";
+    ::lstrcatW(text, folder);
+    ::lstrcatW(text, L"\n\nSet TEMP to a folder of Latin letters.");
+    AppMessageBoxWide(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Keeps a window from taking input while it lives.
@@ -154,9 +163,9 @@ void CPasswordDlg::ScaleHeaderPicture() {
         ::StretchBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, size.bmWidth,
                      size.bmHeight, SRCCOPY);
     }
-    // The resource's picture stays the control's to release.
-    ::SendMessageA(header, STM_SETIMAGE, IMAGE_BITMAP,
-                   reinterpret_cast<LPARAM>(m_scaledHeader.get()));
+    // The control hands back the resource's picture, which is ours to free from now on.
+    const UniqueBitmap replaced(reinterpret_cast<HBITMAP>(::SendMessageA(
+        header, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_scaledHeader.get()))));
     ::SetWindowPos(header, nullptr, 0, 0, width + edgeWidth, height + edgeHeight,
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -217,13 +226,19 @@ void CPasswordDlg::OnInstall() {
     try {
         ReadFields();
         UncoverOwnerForm();
-        const std::string temporaryFolder = TemporaryFolder();
-        const std::string commandFile =
-            JoinPath(temporaryFolder, kCommandFileName, CurrentLeadBytes());
-        const std::string logFile = JoinPath(temporaryFolder, kLogFileName, CurrentLeadBytes());
-        commandLine = BuildInstallerCommandLine(
-            {m_strProgram, m_strArgs, m_strLanguage, m_strPassword, logFile}, CurrentLeadBytes());
-        RunInstaller(commandLine, commandFile);
+        const WidePath temporaryPath = TemporaryFolder();
+        const std::string temporaryFolder = AnsiPath(temporaryPath.data());
+        if (temporaryPath[0] && temporaryFolder.empty()) {
+            ReportUnusableTemporaryFolder(temporaryPath.data());
+        } else {
+            const std::string commandFile =
+                JoinPath(temporaryFolder, kCommandFileName, CurrentLeadBytes());
+            const std::string logFile = JoinPath(temporaryFolder, kLogFileName, CurrentLeadBytes());
+            commandLine = BuildInstallerCommandLine(
+                {m_strProgram, m_strArgs, m_strLanguage, m_strPassword, logFile},
+                CurrentLeadBytes());
+            RunInstaller(commandLine, commandFile);
+        }
     } catch (...) {
         // Reported, and the dialog still closes rather than stay hidden.
         ReportWindowProcException();

@@ -1,5 +1,6 @@
 #include "forms/form_preload.h"
 
+#include "framework/com_apartment.h"
 #include "framework/screen_scale.h"
 
 #include <utility>
@@ -15,6 +16,8 @@ void CFormPreload::ReadButtons(void* self) {
 }
 
 void CFormPreload::DecodePicture(void* self) {
+    // The imaging component makes its decoders through COM, which this thread joins.
+    const ComApartment com(COINIT_MULTITHREADED);
     auto& preload = *static_cast<CFormPreload*>(self);
     preload.m_pictureResult = preload.m_picture.Load(preload.m_picturePath, ScreenFit());
     preload.m_picture.ComposeOverBlack();

@@ -242,6 +242,10 @@ void CSubformDlg::OnPaint() {
 }
 
 void CSubformDlg::PaintButtonsInPlace(HDC dc, HRGN due) {
+    // In the order of creation, which is the window order from the top: the
+    // system paints siblings that way too, so where buttons overlap (they do
+    // not clip each other), the lower one ends up drawn over the upper one,
+    // just as after their own paints.
     for (int i = 0; i < m_buttonCount; ++i) {
         const HWND button = m_buttons[i].GetSafeHwnd();
         if (!button || !::IsWindowVisible(button))

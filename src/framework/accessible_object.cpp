@@ -1,6 +1,7 @@
 #include "framework/accessible_object.h"
 
 #include "framework/dll_safety.h"
+#include "framework/shell_com.h"
 
 #include <oleacc.h>
 
@@ -43,6 +44,9 @@ bool IsSelf(const VARIANT& child) {
 
 // The platform's object with some answers replaced; everything else passes
 // through. It lives as long as its clients hold it (COM reference counting).
+// It offers no other interface of the platform's object: from one of those, a
+// query for IAccessible would lead to that object instead of this one (clients
+// find the window and the children through IAccessible alone).
 class AccessibleOverride final : public IAccessible {
 public:
     AccessibleOverride(IAccessible* standard, const AccessibleFacts& facts)
@@ -61,8 +65,8 @@ public:
             AddRef();
             return S_OK;
         }
-        // The window and child enumeration the platform's object offers.
-        return m_standard->QueryInterface(iid, object);
+        *object = nullptr;
+        return E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
     ULONG STDMETHODCALLTYPE Release() override {
@@ -195,6 +199,8 @@ bool AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, const Acc
     const AccessibilityRuntime& runtime = Runtime();
     if (!runtime.Usable())
         return false;
+    // The object is handed over through COM, which this thread may not have joined yet.
+    EnsureShellCom();
     IAccessible* standard = nullptr;
     if (FAILED(runtime.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
                                       reinterpret_cast<void**>(&standard))) ||

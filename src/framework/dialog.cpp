@@ -183,9 +183,14 @@ bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 }
 
 void CDialog::UpdateUiState(WORD state) {
-    const WORD hidden = state & ~m_uiState;
-    const WORD shown = m_uiState & ~state;
+    const WORD changed = state ^ m_uiState;
     m_uiState = state;
+    AnnounceUiState(changed);
+}
+
+void CDialog::AnnounceUiState(WORD cues) {
+    const WORD hidden = m_uiState & cues;
+    const WORD shown = ~m_uiState & cues;
     for (const WPARAM update : {MAKEWPARAM(UIS_SET, hidden), MAKEWPARAM(UIS_CLEAR, shown)}) {
         if (HIWORD(update))
             ::EnumChildWindows(m_hWnd, &CDialog::SendUiStateUpdate, static_cast<LPARAM>(update));
@@ -235,6 +240,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         if (msg == WM_INITDIALOG) {
             self->m_uiState = InitialUiState();
             result = self->OnInitDialog();
+            // The controls start with the platform's state: tell them ours, all of it.
+            self->AnnounceUiState(kAllCues);
             handled = true;
         } else {
             handled = self->Dispatch(msg, wParam, lParam, result);

@@ -54,8 +54,11 @@ protected:
     CWnd* m_pParentWnd;
 
 private:
-    // Tells the dialog's controls which cues changed.
+    // Takes the new state and tells the dialog's controls which cues changed.
     void UpdateUiState(WORD state);
+    // Tells the dialog's controls whether these cues (UISF_* flags) are hidden.
+    void AnnounceUiState(WORD cues);
+    static constexpr WORD kAllCues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
     static BOOL CALLBACK SendUiStateUpdate(HWND child, LPARAM update);
 
     WORD m_uiState = 0; // UISF_* flags of the cues hidden

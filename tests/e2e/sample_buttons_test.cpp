@@ -128,7 +128,7 @@ TEST_F(LauncherTest, SampleFolderWorksButtonByButton) {
     char temp[MAX_PATH] = {};
     ASSERT_GT(::GetTempPathA(sizeof temp, temp), 0u);
     const std::string database = AnswerSampleInstaller("database.exe");
-    EXPECT_NE(database.find("Arguments: /ACTION=Install /SAPWD=Sample1 /LOG=\"" +
+    EXPECT_NE(database.find("Arguments: /ACTION=Install /SAPWD=\"Sample1\" /LOG=\"" +
                             std::string(temp) + "SQLExpress_Setup.log\""),
               std::string::npos)
         << database;

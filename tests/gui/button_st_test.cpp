@@ -426,10 +426,13 @@ TEST(ButtonST, StateColoursFollowTheSystemColours) {
         const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
         const COLORREF old[] = {Sys(COLOR_BTNFACE), Sys(COLOR_BTNTEXT)};
         const COLORREF changed[] = {RGB(10, 20, 30), RGB(200, 100, 50)};
-        ::SetSysColors(2, elements, changed);
-        b.button.SendMessage(WM_SYSCOLORCHANGE);
-        const CButtonST::StateColors colours = b.button.Colors();
-        ::SetSysColors(2, elements, old);
+        CButtonST::StateColors colours;
+        {
+            const OnScopeExit restore([&] { ::SetSysColors(2, elements, old); });
+            ::SetSysColors(2, elements, changed);
+            b.button.SendMessage(WM_SYSCOLORCHANGE);
+            colours = b.button.Colors();
+        }
         EXPECT_EQ(colours.activeBack, changed[0]);
         EXPECT_EQ(colours.idleBack, changed[0]);
         EXPECT_EQ(colours.focusBack, changed[0]);

@@ -3,16 +3,21 @@
 #include "dialogs/installer_command.h"
 #include "dialogs/installer_process.h"
 #include "dialogs/password_dlg.h"
+#include "framework/screen_scale.h"
 #include "res/resource.h"
 #include "scripted_run.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -148,6 +153,7 @@ TEST_F(PasswordDlgTest, InstallIsEnabledAndFocusedOnlyWhileTheEntryIsValid) {
 
 TEST_F(PasswordDlgTest, InstallerGetsTheCommandLineAndNothingKeepsThePassword) {
     const std::string copy = m_folder + "recorder_EN.exe";
+    const OnScopeExit removeCopy([&] { ::DeleteFileA(copy.c_str()); });
     ASSERT_TRUE(::CopyFileA(m_recorder.c_str(), copy.c_str(), FALSE));
     const char* password = "Ab 1\"cd";
     const ScopedEnvironment exitCode("RECORDER_EXIT_CODE", "3"); // any ending counts alike
@@ -169,7 +175,6 @@ TEST_F(PasswordDlgTest, InstallerGetsTheCommandLineAndNothingKeepsThePassword) {
     ASSERT_EQ(watcher.boxes().size(), 1u);
     EXPECT_EQ(watcher.boxes()[0].text, "Restart needed");
     EXPECT_EQ(watcher.boxes()[0].icon, ::LoadIconA(nullptr, IDI_EXCLAMATION));
-    ::DeleteFileA(copy.c_str());
 }
 
 TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
@@ -198,8 +203,12 @@ TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
     };
     const std::string planted = PlatformFolder(::GetTempPathA) + "planted_folder";
     ::CreateDirectoryA(planted.c_str(), nullptr);
-    ASSERT_TRUE(::CopyFileA(m_recorder.c_str(), (planted + "\\planted.exe").c_str(), FALSE));
     const std::string outerFolder = PlatformFolder(::GetCurrentDirectoryA);
+    const OnScopeExit back([&] {
+        ::SetCurrentDirectoryA(outerFolder.c_str());
+        ::DeleteFileA((planted + "\\planted.exe").c_str());
+    });
+    ASSERT_TRUE(::CopyFileA(m_recorder.c_str(), (planted + "\\planted.exe").c_str(), FALSE));
     ::SetCurrentDirectoryA(planted.c_str());
     const ScopedEnvironment path("PATH", planted);
     for (const OutcomeCase& c : cases) {
@@ -225,21 +234,81 @@ TEST_F(PasswordDlgTest, EveryOutcomeIsReportedAndTheCommandFileIsGone) {
             << ReadFileBytes(m_logPath);
         EXPECT_FALSE(FileExists(m_commandFile));
     }
-    ::SetCurrentDirectoryA(outerFolder.c_str());
-    ::DeleteFileA((planted + "\\planted.exe").c_str());
 }
 
-TEST_F(PasswordDlgTest, CommandFileThatCannotBeCreatedIsReportedEvenWithoutItsText) {
-    const std::string missingFolder = m_folder + "no_such_folder\\";
-    const ScopedEnvironment tmp("TMP", missingFolder);
-    PasswordDlgUnderTest dialog(m_recorder, "/sa=$PASSWORD");
-    MessageBoxWatcher watcher;
-    // No IDS_FILENOTFOUND to format: the key itself tells what failed.
-    EXPECT_EQ(Run(dialog, [](PasswordDlgUnderTest& d) { TypeAndInstall(d); }), IDOK);
-    ASSERT_EQ(watcher.boxes().size(), 1u);
-    EXPECT_EQ(watcher.boxes()[0].text,
-              std::string("IDS_FILENOTFOUND: ") + missingFolder + kCommandFileName);
-    EXPECT_FALSE(FileExists(m_logPath));
+// A temporary folder that is missing: the not-found message (without its text,
+// the key itself tells what failed). One the code page cannot spell, with no
+// short name either: refused with a message, and no file written anywhere.
+TEST_F(PasswordDlgTest, TemporaryFolderThatCannotTakeTheCommandFileIsReported) {
+    const struct {
+        const char* name;
+        std::wstring folder;
+        std::string message;
+    } cases[] = {
+        {"missing", L"no_such_folder\\",
+         "IDS_FILENOTFOUND: " + m_folder + "no_such_folder\\" + kCommandFileName},
+        {"unspellable", L"\x0423\x0441\x0442\x0430\x043D\x043E\x0432\x043A\x0430\\",
+         "This system cannot spell the temporary folder\n\n" + m_folder +
+             "?????????\\\n\nSet TEMP to a folder of Latin letters."},
+    };
+    // Where a command file without a folder would land.
+    const OnScopeExit removeStray([] { ::DeleteFileA(kCommandFileName); });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScopedEnvironment tmp("TMP", "");
+        ::SetEnvironmentVariableW(L"TMP", (GetProgramFolderWide().data() + c.folder).c_str());
+        PasswordDlgUnderTest dialog(m_recorder, "/sa=$PASSWORD");
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(Run(dialog, [](PasswordDlgUnderTest& d) { TypeAndInstall(d); }), IDOK);
+        ASSERT_EQ(watcher.boxes().size(), 1u);
+        EXPECT_EQ(watcher.boxes()[0].text, c.message);
+        EXPECT_FALSE(FileExists(m_logPath));
+        EXPECT_FALSE(FileExists(kCommandFileName));
+    }
+}
+
+// The pictures the controls of this thread handed back through STM_SETIMAGE.
+std::vector<HGDIOBJ> g_handedBack;
+
+LRESULT CALLBACK RecordHandedBackPictures(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == STM_SETIMAGE && call->lResult)
+        g_handedBack.push_back(reinterpret_cast<HGDIOBJ>(call->lResult));
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// In a process started on a display at 144 DPI, where the dialog scales its
+// header: opens the dialog twice, then tells what is left of the pictures
+// handed back and whether the process holds more GDI objects after the second
+// run than after the first (Wine does not count them: 0 and 0).
+void OpenTwiceAtAScale() {
+    DeclareScaleAware();
+    const HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &RecordHandedBackPictures, nullptr,
+                                           ::GetCurrentThreadId());
+    DWORD objects[2] = {};
+    for (DWORD& held : objects) {
+        ScopedSetupIni setup(kTexts);
+        PasswordDlgUnderTest("recorder.exe", "").RunScript([](PasswordDlgUnderTest&) {});
+        held = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    }
+    ::UnhookWindowsHookEx(hook);
+    const auto alive = std::count_if(g_handedBack.begin(), g_handedBack.end(),
+                                     [](HGDIOBJ picture) { return ::GetObjectType(picture) != 0; });
+    std::fprintf(stderr, "at %d DPI: %zu handed back, %d alive, %s\n", ScreenFit().dpi,
+                 g_handedBack.size(), static_cast<int>(alive),
+                 objects[1] <= objects[0] ? "no more objects" : "more objects");
+    std::exit(0);
+}
+
+TEST(PasswordDlgScaledDeathTest, EachOpeningFreesThePictureItsHeaderHandsBack) {
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    // The prefix's display scale, read by each program as it starts; it has none of its own.
+    const char* key = "Control Panel\\Desktop";
+    const DWORD dpi = 144;
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, key, "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    const OnScopeExit restore([key] { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, key, "LogPixels"); });
+    EXPECT_EXIT(OpenTwiceAtAScale(), testing::ExitedWithCode(0),
+                "at 144 DPI: 2 handed back, 0 alive, no more objects");
 }
 
 TEST_F(PasswordDlgTest, CancelAndEscapeEndWithoutWritingOrStarting) {

@@ -1,8 +1,11 @@
 // The one way an in-process test checks a dialog from inside its modal run:
-// the script runs once the dialog shows; what it posts is handled next; once
-// nothing is left to handle and the dialog is still open, it ends with
-// kStillOpen. RunScript fails the test when the dialog did not open or the
-// script did not run to its end, so checks inside the script cannot pass unrun.
+// the script runs once the dialog shows; what it posts, and what that posts in
+// turn, is handled next; then, if the dialog is still open, it ends with
+// kStillOpen. The run ends on the script's last step, however busy the
+// machine: work that comes from another thread or process the script awaits
+// itself (PumpMessagesUntil). RunScript
+// fails the test when the dialog did not open or the script did not run to its
+// end, so checks inside the script cannot pass unrun.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,14 +47,18 @@ protected:
             if (m_script)
                 m_script(static_cast<Self&>(*this));
             m_stage = Stage::Finished;
-            // A timer message comes only once no other message is waiting.
-            ::SetTimer(this->m_hWnd, kIdleTimer, kIdleMs, nullptr);
+            // Queued behind what the script posted.
+            ::PostMessageA(this->m_hWnd, kScriptDone, 0, 0);
             result = 0;
             return true;
         }
-        if (msg == WM_TIMER && wParam == kIdleTimer) {
-            ::KillTimer(this->m_hWnd, kIdleTimer);
-            this->EndDialog(static_cast<int>(kStillOpen));
+        if (msg == kScriptDone) {
+            // Also behind what the script's messages posted in turn (the dialog
+            // manager answers WM_CLOSE by posting IDCANCEL).
+            if (HIWORD(::GetQueueStatus(QS_POSTMESSAGE)))
+                ::PostMessageA(this->m_hWnd, kScriptDone, 0, 0);
+            else
+                this->EndDialog(static_cast<int>(kStillOpen));
             result = 0;
             return true;
         }
@@ -60,8 +67,7 @@ protected:
 
 private:
     static constexpr UINT kRunScript = WM_APP + 90;
-    static constexpr UINT_PTR kIdleTimer = 0x5C21;
-    static constexpr UINT kIdleMs = 20;
+    static constexpr UINT kScriptDone = WM_APP + 91;
     enum class Stage { NotShown, Started, Finished };
 
     std::function<void(Self&)> m_script;

@@ -298,6 +298,12 @@ TEST(ShadeButtonST, FocusCueHiddenForTheMouseShownOnceTheKeyboardIsUsedOnEveryEf
     for (DWORD effect = SHADE_GRAIN; effect <= SHADE_SCRATCHES; ++effect) {
         const Way way = static_cast<Way>(effect % 3);
         SCOPED_TRACE(testing::Message() << "effect " << effect << ", way " << way);
+        BOOL cues = FALSE;
+        ::SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+        const OnScopeExit restore([cues] {
+            ::SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(INT_PTR(cues)),
+                                    0);
+        });
         ::SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0,
                                 reinterpret_cast<void*>(way == kSystemSetting), 0);
         ShadedDialog d;
@@ -340,5 +346,4 @@ TEST(ShadeButtonST, FocusCueHiddenForTheMouseShownOnceTheKeyboardIsUsedOnEveryEf
             EXPECT_EQ(nestedShowsCues(), way == kSystemSetting);
         });
     }
-    ::SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
 }

@@ -14,6 +14,7 @@
 #include <oleacc.h>
 #include <tuple>
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -450,8 +451,53 @@ TEST_F(FormTest, ShownFormIsThePictureWithTheVersionTextOverIt) {
     });
 }
 
+// Overlapping buttons {x, y, width, height}: the form's paint stacks them as
+// their own paints do (painting them the other way round differs in every overlap).
+TEST_F(FormTest, FormPaintsOverlappingButtonsAsTheirOwnPaintsDo) {
+    const std::vector<std::vector<std::array<int, 4>>> layouts = {
+        {{10, 10, 120, 40}, {40, 30, 120, 40}},
+        {{10, 10, 170, 90}, {40, 40, 60, 30}},
+        {{10, 10, 100, 40}, {30, 30, 100, 40}, {50, 50, 100, 40}},
+    };
+    for (const auto& layout : layouts) {
+        std::string ini = "[main]\nbuttonCount=" + std::to_string(layout.size()) + "\n";
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            char section[128] = {};
+            std::snprintf(section, sizeof section,
+                          "[main.button%zu]\nlabel=IDS_%zu\nx=%d\ny=%d\nwidth=%d\nheight=%d\n",
+                          i + 1, i, layout[i][0], layout[i][1], layout[i][2], layout[i][3]);
+            ini += section;
+        }
+        FormUnderTest form;
+        Run(form, ini + "[EN]\nIDS_0=Install now\nIDS_1=Read me first\nIDS_2=Exit\n",
+            [&](FormUnderTest& f) {
+                const auto shown = [&f] {
+                    TestSurface surface(kPictureWidth, kPictureHeight, RGB(1, 2, 3));
+                    ::BitBlt(surface.dc(), 0, 0, kPictureWidth, kPictureHeight,
+                             WindowDC(f.m_hWnd).get(), 0, 0, SRCCOPY);
+                    std::vector<std::uint32_t> pixels;
+                    for (int y = 0; y < kPictureHeight; ++y)
+                        for (int x = 0; x < kPictureWidth; ++x)
+                            pixels.push_back(surface.Pixel(x, y));
+                    return pixels;
+                };
+                // The form's paint, which paints the buttons in place...
+                ::RedrawWindow(f.m_hWnd, nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                const std::vector<std::uint32_t> painted = shown();
+                // ...then the buttons' own paints over it.
+                for (int i = 0; i < f.ButtonCount(); ++i)
+                    ::InvalidateRect(f.Button(i).m_hWnd, nullptr, TRUE);
+                ::RedrawWindow(f.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+                EXPECT_EQ(f.ButtonCount(), static_cast<int>(layout.size()));
+                EXPECT_TRUE(shown() == painted) << layout.size() << " buttons";
+            });
+    }
+}
+
 // What the platform's accessibility interface, loaded at run time as a screen
-// reader loads it, answers for a window: name, description, role, state.
+// reader loads it, answers for a window: name, description, role, state. Every
+// other interface the object offers must lead back to that very object.
 std::tuple<std::wstring, std::wstring, long, long> AskAccessibility(HWND window) {
     using FromWindowFn = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
     static const auto fromWindow = reinterpret_cast<FromWindowFn>(reinterpret_cast<void*>(
@@ -460,6 +506,17 @@ std::tuple<std::wstring, std::wstring, long, long> AskAccessibility(HWND window)
     if (!fromWindow || FAILED(fromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&object))))
         return {L"(no object)", L"", 0, 0};
+    for (const IID& other : {__uuidof(IOleWindow), __uuidof(IEnumVARIANT)}) {
+        IUnknown* side = nullptr;
+        if (FAILED(object->QueryInterface(other, reinterpret_cast<void**>(&side))))
+            continue;
+        IAccessible* back = nullptr;
+        side->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&back));
+        EXPECT_EQ(back, object);
+        if (back)
+            back->Release();
+        side->Release();
+    }
     VARIANT self{}, role{}, state{};
     self.vt = VT_I4;
     BSTR name = nullptr, description = nullptr;
@@ -481,6 +538,10 @@ TEST_F(FormTest, HighContrastAndAssistiveTechnologyShowAndReadTheFormAsItIs) {
     const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
     const COLORREF scheme[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
     const COLORREF saved[] = {::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT)};
+    const OnScopeExit restore([&] {
+        OverrideHighContrast(-1);
+        ::SetSysColors(2, elements, saved);
+    });
     ::SetSysColors(2, elements, scheme);
     OverrideHighContrast(1); // the platform's own setting cannot be switched under Wine
     m_app.m_versionFont = "Arial";
@@ -530,8 +591,6 @@ TEST_F(FormTest, HighContrastAndAssistiveTechnologyShowAndReadTheFormAsItIs) {
                 EXPECT_EQ((state & STATE_SYSTEM_UNAVAILABLE) != 0, b == 1);
             }
         });
-    OverrideHighContrast(-1);
-    ::SetSysColors(2, elements, saved);
 }
 
 // Whether two icons look the same when drawn at the system's icon size.

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Answers every message box of this thread while it lives: records title,
@@ -43,6 +44,19 @@ public:
 
 private:
     std::string m_path;
+};
+
+// Runs an action when the scope ends, however the test ends (a failed ASSERT
+// returns early): puts a system setting back, removes a file.
+class OnScopeExit {
+public:
+    explicit OnScopeExit(std::function<void()> action) : m_action(std::move(action)) {}
+    OnScopeExit(const OnScopeExit&) = delete;
+    OnScopeExit& operator=(const OnScopeExit&) = delete;
+    ~OnScopeExit() { m_action(); }
+
+private:
+    std::function<void()> m_action;
 };
 
 // Writes a file of bytes, creating nothing else.

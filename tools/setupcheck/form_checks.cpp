@@ -9,6 +9,7 @@
 #include "forms/form_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -43,10 +44,11 @@ bool HoldsSwitches(const std::string& url) {
     return false;
 }
 
-// Whether "$LOGFILE" stands outside double quotes in the arguments: the log
-// path lies in the user's folder, and a blank in its name would split it.
-bool HoldsUnquotedLogFile(const std::string& args, const LeadByteTable& leadBytes) {
-    const std::string token = "$LOGFILE";
+// Whether the token stands outside double quotes in the arguments: the log
+// path lies in the user's folder and the password is the user's, and a blank
+// in either would split it in two arguments.
+bool HoldsUnquoted(const std::string& args, const std::string& token,
+                   const LeadByteTable& leadBytes) {
     bool quoted = false;
     for (size_t i = 0; i < args.size(); i += leadBytes.CharLength(args, i)) {
         if (args[i] == '"')
@@ -167,10 +169,15 @@ private:
             NeedKeys({"IDS_CAPTION", "IDS_PASSWORD", "IDS_CONFIRM", "IDS_INSTALL", "IDS_CANCEL",
                       "IDS_SQLEXPRESS_FAILED", "IDS_REBOOT_REQUIRED", "IDS_FILENOTFOUND"});
             Installer(url, urlLine);
-            if (HoldsUnquotedLogFile(m_context.Read(section, "args"), m_context.medium.LeadBytes()))
-                m_context.Report(Severity::kWarning, Index().LineOf(section, "args"),
-                                 "$LOGFILE outside quotes: a log path with a blank splits in "
-                                 "two arguments; write \"$LOGFILE\"");
+            for (const auto& [token, what] :
+                 {std::pair<std::string, const char*>{"$LOGFILE", "log path"},
+                  {"$PASSWORD", "password"}})
+                if (HoldsUnquoted(m_context.Read(section, "args"), token,
+                                  m_context.medium.LeadBytes()))
+                    m_context.Report(Severity::kWarning, Index().LineOf(section, "args"),
+                                     token + " outside quotes: a " + what +
+                                         " with a blank splits in two arguments; write \"" + token +
+                                         '"');
             return;
         case ButtonAction::kUnknown:
             break;
