@@ -5,17 +5,13 @@
 // Plain C++: built and tested natively too.
 #pragma once
 
+#include "ini_encoding.h"
+#include "ini_lines.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
-
-// How the file's texts are encoded; told once, when the file is read.
-enum class IniEncoding {
-    kAnsi,          // 8-bit text in legacy code pages (each section's own)
-    kUtf8,          // valid UTF-8 holding bytes of 0x80 and above, no mark
-    kUtf8WithMark,  // starts with EF BB BF
-    kUtf16WithMark, // starts with FF FE (little-endian)
-};
 
 // Values, names and texts given to and taken from a document are "document
 // text": the file's own bytes for kAnsi and the UTF-8 kinds, UTF-8 for a
@@ -54,16 +50,49 @@ public:
     void SetValue(const std::string& section, const std::string& key, const std::string& value);
     // The key's line; nothing when missing.
     void RemoveKey(const std::string& section, const std::string& key);
-    // The header and every line up to the next section's header.
+    // The header and every line up to the next section's header; every
+    // section of that name goes (a later one would otherwise come to light).
     void RemoveSection(const std::string& section);
-    // The header line only: "[to]" in place of "[from]".
+    // The header line only: "[to]" in place of "[from]", blanks and anything
+    // after the "]" kept; every section of that name is renamed, so that what
+    // was read under "from" is read under "to".
     void RenameSection(const std::string& from, const std::string& to);
 
+    // Names an edit can write: not empty, on one line, a key without "=" and
+    // not starting with "[". Edits given other names change nothing.
+    static bool IsWritableSection(const std::string& section);
+    static bool IsWritableKey(const std::string& key);
+
+    // The same bytes.
+    bool operator==(const IniDocument& other) const;
+    bool operator!=(const IniDocument& other) const { return !(*this == other); }
+
 private:
-    struct Line; // one line of the file, its end included
-    std::vector<Line> m_lines;
+    struct Key {
+        std::string name; // as the profile functions hold it
+        size_t line;      // counted from 0
+    };
+    // The lines before the first header are a section named "", as the
+    // profile functions read them.
+    struct Section {
+        std::string name;
+        size_t begin, end; // its lines: the header (when it has one) up to the next
+        bool hasHeader;
+        std::vector<Key> keys; // in file order, equal names repeated
+    };
+    const Section* FindSection(const std::string& section) const;
+    const Key* FindKey(const std::string& section, const std::string& key) const;
+    void Reindex();
+    std::string LineEnd() const;
+    // Inserts whole lines before line `at`, each with the file's line end.
+    void InsertLines(size_t at, const std::vector<std::string>& texts);
+    void EraseLines(size_t begin, size_t end);
+
+    std::vector<IniLine> m_lines; // the text after the mark, as document text
+    std::vector<Section> m_sections;
     IniEncoding m_encoding = IniEncoding::kAnsi;
-    // ... the implementer's
+    std::string m_mark;    // the byte-order mark, as read
+    std::string m_oddByte; // a UTF-16 file's odd last byte
 };
 
 // Undo and redo over whole document states, as far back as the session goes.
@@ -88,5 +117,7 @@ public:
 
 private:
     bool Push(IniDocument next);
-    // ... the implementer's
+    std::vector<IniDocument> m_states; // the first state read, then one per step
+    size_t m_current = 0;
+    IniDocument m_saved; // as last written (or read)
 };

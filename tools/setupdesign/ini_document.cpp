@@ -1,0 +1,161 @@
+// Reading, writing and looking up; the edits are in ini_document_edits.cpp.
+#include "ini_document.h"
+
+#include "ini_line_index.h"
+#include "utf16_text.h"
+
+namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+constexpr char kUtf16Mark[] = "\xFF\xFE";
+
+// A name listed by the profile functions: not empty, no comment.
+bool IsListedName(const std::string& name) {
+    return !name.empty() && name[0] != ';';
+}
+
+void AddOnce(std::vector<std::string>& names, const std::string& name) {
+    for (const std::string& known : names)
+        if (SameIniName(known, name))
+            return;
+    names.push_back(name);
+}
+
+} // namespace
+
+IniDocument::IniDocument() {
+    Reindex();
+}
+
+IniDocument IniDocument::FromBytes(const std::string& bytes) {
+    IniDocument document;
+    document.m_encoding = DetectIniEncoding(bytes);
+    std::string text;
+    switch (document.m_encoding) {
+    case IniEncoding::kAnsi:
+    case IniEncoding::kUtf8:
+        text = bytes;
+        break;
+    case IniEncoding::kUtf8WithMark:
+        document.m_mark = kUtf8Mark;
+        text = bytes.substr(document.m_mark.size());
+        break;
+    case IniEncoding::kUtf16WithMark: {
+        document.m_mark = kUtf16Mark;
+        const size_t units = (bytes.size() - document.m_mark.size()) / 2;
+        text = Utf16LeToUtf8(bytes.substr(document.m_mark.size(), units * 2));
+        document.m_oddByte = bytes.substr(document.m_mark.size() + units * 2);
+        break;
+    }
+    }
+    document.m_lines = SplitIniLines(text);
+    document.Reindex();
+    return document;
+}
+
+std::string IniDocument::ToBytes() const {
+    std::string text;
+    for (const IniLine& line : m_lines)
+        text += line.text + line.end;
+    if (m_encoding == IniEncoding::kUtf16WithMark)
+        text = Utf8ToUtf16Le(text);
+    return m_mark + text + m_oddByte;
+}
+
+IniEncoding IniDocument::Encoding() const {
+    return m_encoding;
+}
+
+bool IniDocument::operator==(const IniDocument& other) const {
+    return m_encoding == other.m_encoding && m_mark == other.m_mark &&
+           m_oddByte == other.m_oddByte && m_lines == other.m_lines;
+}
+
+void IniDocument::Reindex() {
+    m_sections.assign(1, Section{std::string(), 0, 0, false, {}});
+    for (size_t index = 0; index < m_lines.size(); ++index) {
+        const std::string& text = m_lines[index].text;
+        const IniLineParts parts = ParseIniLine(text);
+        if (parts.kind == IniLineKind::kSection) {
+            m_sections.back().end = index;
+            m_sections.push_back(
+                Section{IniName(text, parts.nameBegin, parts.nameEnd), index, index, true, {}});
+        } else if (parts.kind == IniLineKind::kKey) {
+            m_sections.back().keys.push_back(
+                {IniName(text, parts.nameBegin, parts.nameEnd), index});
+        }
+    }
+    m_sections.back().end = m_lines.size();
+}
+
+const IniDocument::Section* IniDocument::FindSection(const std::string& section) const {
+    const std::string name = IniQueryName(section);
+    for (const Section& candidate : m_sections)
+        if (SameIniName(candidate.name, name))
+            return &candidate;
+    return nullptr;
+}
+
+const IniDocument::Key* IniDocument::FindKey(const std::string& section,
+                                             const std::string& key) const {
+    const Section* found = FindSection(section);
+    if (!found)
+        return nullptr;
+    const std::string name = IniQueryName(key);
+    for (const Key& candidate : found->keys)
+        if (SameIniName(candidate.name, name))
+            return &candidate;
+    return nullptr;
+}
+
+std::vector<std::string> IniDocument::SectionNames() const {
+    std::vector<std::string> names;
+    for (const Section& section : m_sections)
+        if (IsListedName(section.name))
+            AddOnce(names, section.name);
+    return names;
+}
+
+bool IniDocument::HasSection(const std::string& section) const {
+    const Section* found = FindSection(section);
+    return found && IsListedName(found->name);
+}
+
+std::vector<std::string> IniDocument::KeyNames(const std::string& section) const {
+    std::vector<std::string> names;
+    if (const Section* found = FindSection(section))
+        for (const Key& key : found->keys)
+            if (IsListedName(key.name))
+                AddOnce(names, key.name);
+    return names;
+}
+
+std::optional<std::string> IniDocument::Value(const std::string& section,
+                                              const std::string& key) const {
+    const Key* found = FindKey(section, key);
+    if (!found)
+        return std::nullopt;
+    const std::string& text = m_lines[found->line].text;
+    const IniLineParts parts = ParseIniLine(text);
+    return IniValue(text.substr(parts.valueBegin, parts.valueEnd - parts.valueBegin));
+}
+
+int IniDocument::Integer(const std::string& section, const std::string& key,
+                         int defaultValue) const {
+    const Key* found = FindKey(section, key);
+    if (!found)
+        return defaultValue;
+    const std::string& text = m_lines[found->line].text;
+    const IniLineParts parts = ParseIniLine(text);
+    return IniInteger(text.substr(parts.valueBegin, parts.valueEnd - parts.valueBegin),
+                      defaultValue);
+}
+
+int IniDocument::LineOf(const std::string& section, const std::string& key) const {
+    if (!key.empty()) {
+        const Key* found = FindKey(section, key);
+        return found ? static_cast<int>(found->line) + 1 : 0;
+    }
+    const Section* found = FindSection(section);
+    return found && found->hasHeader ? static_cast<int>(found->begin) + 1 : 0;
+}
