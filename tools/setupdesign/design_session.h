@@ -31,8 +31,8 @@ public:
 
     // One user action on the document; the listeners hear of it when it
     // changed something.
-    template <class Edit> void Edit(Edit&& edit) {
-        if (m_history.Apply(std::forward<Edit>(edit)))
+    template <class Change> void Edit(Change&& edit) {
+        if (m_history.Apply(std::forward<Change>(edit)))
             Changed();
     }
     void Undo() {
