@@ -268,6 +268,12 @@ void FormCanvas::Scroll(int bar, WPARAM request) {
     case SB_PAGEDOWN:
         position += static_cast<int>(info.nPage);
         break;
+    case SB_TOP:
+        position = info.nMin;
+        break;
+    case SB_BOTTOM:
+        position = info.nMax;
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
         position = info.nTrackPos;
