@@ -26,6 +26,13 @@ constexpr NameRow kLanguageNames[] = {
 
 } // namespace
 
+std::optional<std::string> LanguageIdOf(const std::string& language) {
+    for (const LanguageRow& row : kLanguageCodes)
+        if (language == row.code)
+            return std::string(row.langId);
+    return std::nullopt;
+}
+
 std::string LanguageFromArgument(const std::string& argument) {
     return argument.size() == 2 ? argument : std::string();
 }
@@ -50,10 +57,7 @@ RunLanguage ResolveLanguage(const std::string& language,
         run.language = systemIsoName ? UpperCaseMultibyte(*systemIsoName, leadBytes)
                                      : std::string(kFallbackLanguage);
 
-    run.langId = "1033";
-    for (const LanguageRow& row : kLanguageCodes)
-        if (run.language == row.code)
-            run.langId = row.langId;
+    run.langId = LanguageIdOf(run.language).value_or("1033");
 
     for (const NameRow& row : kLanguageNames)
         if (run.langId == row.langId)

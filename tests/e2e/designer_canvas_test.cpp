@@ -9,6 +9,35 @@ namespace {
 
 constexpr const char* kSampleTitle = "Sample Product Setup";
 
+// Compares the part of the form the canvas shows, scrolled by `scroll`, with
+// the launcher's capture where its region shows it; marks what it compared.
+int CompareView(const ScreenImage& launcher, HRGN shape, POINT scroll, const RECT& client,
+                HWND canvas, std::vector<bool>& compared) {
+    const int width = launcher.width(), height = launcher.height();
+    POINT origin{kCanvasMargin - scroll.x, kCanvasMargin - scroll.y};
+    ::ClientToScreen(canvas, &origin);
+    RECT shown{std::max(0L, scroll.x - kCanvasMargin), std::max(0L, scroll.y - kCanvasMargin),
+               std::min<LONG>(width, client.right - kCanvasMargin + scroll.x),
+               std::min<LONG>(height, client.bottom - kCanvasMargin + scroll.y)};
+    shown.right = std::min<LONG>(shown.right, ::GetSystemMetrics(SM_CXSCREEN) - origin.x);
+    shown.bottom = std::min<LONG>(shown.bottom, ::GetSystemMetrics(SM_CYSCREEN) - origin.y);
+    if (shown.right <= shown.left || shown.bottom <= shown.top)
+        return 0;
+    const ScreenImage view =
+        CaptureWhenSettled(RECT{origin.x + shown.left, origin.y + shown.top, origin.x + shown.right,
+                                origin.y + shown.bottom});
+    int differences = 0;
+    for (int y = shown.top; y < shown.bottom; ++y)
+        for (int x = shown.left; x < shown.right; ++x) {
+            if (shape && !::PtInRegion(shape, x, y))
+                continue;
+            compared[size_t(y) * width + x] = true;
+            if (view.at(x - shown.left, y - shown.top) != launcher.at(x, y) && differences++ == 0)
+                ADD_FAILURE() << "first difference at (" << x << ", " << y << ")";
+        }
+    return differences;
+}
+
 class DesignerCanvas : public DesignerTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DesignerCanvas, AtActualSizeEqualsTheLaunchersWindow) {
@@ -38,38 +67,26 @@ TEST_P(DesignerCanvas, AtActualSizeEqualsTheLaunchersWindow) {
     ::GetClientRect(canvas(), &client);
     std::vector<bool> compared(size_t(width) * height, false);
     int differences = 0;
-    // Wider than the canvas at 150 %: seen scrolled to the top-left corner
-    // and to the bottom-right one.
-    for (const bool toEnd : {false, true}) {
-        POINT scroll{0, 0};
-        if (toEnd) {
-            ::SendMessageA(canvas(), WM_HSCROLL, SB_BOTTOM, 0);
-            ::SendMessageA(canvas(), WM_VSCROLL, SB_BOTTOM, 0);
-            scroll = {std::max(0L, width + 2 * kCanvasMargin - client.right),
-                      std::max(0L, height + 2 * kCanvasMargin - client.bottom)};
+    // The form may be larger than the canvas beside the panes: it is seen a
+    // page at a time, scrolled as the scroll bars' page keys scroll it.
+    const auto pageStarts = [](int extent, int page) {
+        std::vector<LONG> starts{0};
+        while (page > 0 && starts.back() < extent - page)
+            starts.push_back(std::min<LONG>(starts.back() + page, extent - page));
+        return starts;
+    };
+    const int pageX = client.right, pageY = client.bottom;
+    for (const LONG scrollY : pageStarts(height + 2 * kCanvasMargin, pageY))
+        for (const LONG scrollX : pageStarts(width + 2 * kCanvasMargin, pageX)) {
+            ::SendMessageA(canvas(), WM_HSCROLL, SB_TOP, 0);
+            ::SendMessageA(canvas(), WM_VSCROLL, SB_TOP, 0);
+            for (LONG x = 0; x < scrollX; x += pageX)
+                ::SendMessageA(canvas(), WM_HSCROLL, SB_PAGEDOWN, 0);
+            for (LONG y = 0; y < scrollY; y += pageY)
+                ::SendMessageA(canvas(), WM_VSCROLL, SB_PAGEDOWN, 0);
+            differences += CompareView(launcher, shaped ? shape : nullptr, POINT{scrollX, scrollY},
+                                       client, canvas(), compared);
         }
-        POINT origin{kCanvasMargin - scroll.x, kCanvasMargin - scroll.y};
-        ::ClientToScreen(canvas(), &origin);
-        RECT shown{std::max(0L, scroll.x - kCanvasMargin), std::max(0L, scroll.y - kCanvasMargin),
-                   std::min<LONG>(width, client.right - kCanvasMargin + scroll.x),
-                   std::min<LONG>(height, client.bottom - kCanvasMargin + scroll.y)};
-        shown.right = std::min<LONG>(shown.right, ::GetSystemMetrics(SM_CXSCREEN) - origin.x);
-        shown.bottom = std::min<LONG>(shown.bottom, ::GetSystemMetrics(SM_CYSCREEN) - origin.y);
-        ASSERT_GT(shown.right, shown.left);
-        ASSERT_GT(shown.bottom, shown.top);
-        const ScreenImage canvasShot =
-            CaptureWhenSettled(RECT{origin.x + shown.left, origin.y + shown.top,
-                                    origin.x + shown.right, origin.y + shown.bottom});
-        for (int y = shown.top; y < shown.bottom; ++y)
-            for (int x = shown.left; x < shown.right; ++x) {
-                if (shaped && !::PtInRegion(shape, x, y))
-                    continue;
-                compared[size_t(y) * width + x] = true;
-                if (canvasShot.at(x - shown.left, y - shown.top) != launcher.at(x, y) &&
-                    differences++ == 0)
-                    ADD_FAILURE() << "first difference at (" << x << ", " << y << ")";
-            }
-    }
     int shownPixels = 0, comparedPixels = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 class FormCanvas;
@@ -29,5 +30,5 @@ public:
 
 private:
     struct Parts;
-    std::vector<Parts> m_parts; // none or one: made per session
+    std::vector<std::unique_ptr<Parts>> m_parts; // none or one: made per session
 };

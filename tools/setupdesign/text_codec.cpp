@@ -1,0 +1,92 @@
+#include "text_codec.h"
+
+#include "language_sections.h"
+
+#include <windows.h>
+
+namespace {
+
+// The ANSI code page of a locale, as the system answers it; none for a locale
+// it does not know or one without a code page of its own.
+unsigned LocaleCodePage(const std::string& langId) {
+    const LCID locale = MAKELCID(static_cast<LANGID>(std::stoul(langId)), SORT_DEFAULT);
+    DWORD codePage = 0;
+    if (!::GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                          reinterpret_cast<char*>(&codePage), sizeof codePage / sizeof(char)))
+        return 0;
+    return codePage == CP_ACP ? 0 : codePage;
+}
+
+// The characters of a text one at a time: a surrogate pair stays whole.
+std::size_t CharacterLength(const std::wstring& text, std::size_t at) {
+    const bool pair = text[at] >= 0xD800 && text[at] <= 0xDBFF && at + 1 < text.size() &&
+                      text[at + 1] >= 0xDC00 && text[at + 1] <= 0xDFFF;
+    return pair ? 2 : 1;
+}
+
+char32_t CodePointOf(const std::wstring& character) {
+    if (character.size() == 2)
+        return 0x10000 + ((static_cast<char32_t>(character[0]) - 0xD800) << 10) +
+               (static_cast<char32_t>(character[1]) - 0xDC00);
+    return character.empty() ? 0 : character[0];
+}
+
+// One character in the code page; false when it has no exact spelling.
+bool EncodeCharacter(const std::wstring& character, unsigned codePage, std::string& out) {
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    char bytes[8];
+    const int length =
+        ::WideCharToMultiByte(codePage, flags, character.data(), static_cast<int>(character.size()),
+                              bytes, sizeof bytes, nullptr, utf8 ? nullptr : &usedDefault);
+    if (length <= 0 || usedDefault)
+        return false;
+    out.append(bytes, static_cast<std::size_t>(length));
+    return true;
+}
+
+} // namespace
+
+unsigned SectionCodePage(IniEncoding encoding, const std::string& section) {
+    if (encoding != IniEncoding::kAnsi)
+        return CP_UTF8;
+    if (const std::optional<std::string> langId = SectionLanguageId(section))
+        if (const unsigned codePage = LocaleCodePage(*langId))
+            return codePage;
+    return ::GetACP();
+}
+
+std::wstring DecodeText(const std::string& text, unsigned codePage) {
+    if (text.empty())
+        return std::wstring();
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+EncodedText EncodeText(const std::wstring& text, unsigned codePage) {
+    EncodedText encoded;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = CharacterLength(text, at);
+        const std::wstring character = text.substr(at, length);
+        if (!EncodeCharacter(character, codePage, encoded.text) && encoded.refusedCount++ == 0) {
+            encoded.refused = character;
+            encoded.refusedCode = CodePointOf(character);
+        }
+        at += length;
+    }
+    return encoded;
+}
+
+std::wstring RefusalMessage(const EncodedText& encoded, const std::string& section,
+                            unsigned codePage) {
+    const std::string name = CodePointName(encoded.refusedCode);
+    const std::wstring where = DecodeText(section, codePage);
+    return L"\u201C" + encoded.refused + L"\u201D (" + std::wstring(name.begin(), name.end()) +
+           L") cannot be written in [" + where + L"]: its code page, " + std::to_wstring(codePage) +
+           L", has no such character.";
+}
