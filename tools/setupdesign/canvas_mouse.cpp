@@ -174,9 +174,14 @@ void FormCanvas::OnMouseDown(POINT point, WPARAM keys) {
     m_session.Changed();
 }
 
-void FormCanvas::OnMouseMove(POINT point, WPARAM) {
-    if (m_drag.grip == Grip::kNone || ::GetCapture() != m_hWnd)
+void FormCanvas::OnMouseMove(POINT point, WPARAM keys) {
+    if (m_drag.grip == Grip::kNone)
         return;
+    // The button was let go where the canvas did not hear it: the drag ends there.
+    if (!(keys & MK_LBUTTON)) {
+        CommitDrag();
+        return;
+    }
     const int dx = DocumentPixels(point.x - m_drag.start.x);
     const int dy = DocumentPixels(point.y - m_drag.start.y);
     if (!m_drag.moved && dx == 0 && dy == 0)

@@ -329,13 +329,6 @@ bool FormCanvas::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
     case WM_LBUTTONUP:
         OnMouseUp();
         return true;
-    case WM_CAPTURECHANGED:
-        // Lost to another window: what was dragged so far stays a preview only.
-        if (m_drag.grip != Grip::kNone && reinterpret_cast<HWND>(lParam) != m_hWnd) {
-            m_drag = Drag{};
-            Refresh();
-        }
-        return true;
     case WM_LBUTTONDBLCLK:
         OnDoubleClick(point);
         return true;
