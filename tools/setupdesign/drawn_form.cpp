@@ -48,10 +48,12 @@ bool DrawnForm::UsePicture(const std::string& path, const DisplayFit& fit) {
     CImage decoded;
     if (FAILED(decoded.Load(path, fit)) || decoded.IsNull()) {
         m_picture.Destroy();
+        m_shape.reset();
         return false;
     }
     m_picture.Swap(decoded);
     m_picture.ComposeOverBlack();
+    m_shape = m_picture.VisibleRegion();
     return true;
 }
 

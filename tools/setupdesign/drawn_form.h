@@ -32,6 +32,8 @@ public:
     void Show(const LauncherSettings& settings, const FormButtons& buttons);
 
     const CImage& Picture() const { return m_picture; }
+    // The picture's visible part (none when all of it is), read once a picture.
+    HRGN Shape() const { return m_shape.get(); }
     int Width() const { return m_picture.GetWidth(); }
     int Height() const { return m_picture.GetHeight(); }
     // The scale the picture was drawn at: the buttons' too.
@@ -53,6 +55,7 @@ private:
 
     CWnd m_host;
     CImage m_picture;
+    UniqueRegion m_shape;
     std::string m_picturePath;
     int m_pictureFitDpi = 0;
     LauncherSettings m_settings;

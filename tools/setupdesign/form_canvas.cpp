@@ -100,17 +100,29 @@ void FormCanvas::DrawFrame() {
         }())
         m_frame.reset(::CreateCompatibleBitmap(screen.get(), width, height));
     SelectScope bitmap(dc.get(), m_frame.get());
-    for (int y = 0; y < height; y += kChequer)
-        for (int x = 0; x < width; x += kChequer)
-            FillColour(dc.get(), RECT{x, y, x + kChequer, y + kChequer},
-                       ((x + y) / kChequer) % 2 ? kChequerDark : kChequerLight);
+    if (!m_chequer) {
+        // One tile of the chequer that shows the see-through parts.
+        MemoryDC tileDc(screen.get());
+        UniqueBitmap tile(::CreateCompatibleBitmap(screen.get(), 2 * kChequer, 2 * kChequer));
+        {
+            SelectScope tileBitmap(tileDc.get(), tile.get());
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 2; ++x)
+                    FillColour(
+                        tileDc.get(),
+                        RECT{x * kChequer, y * kChequer, (x + 1) * kChequer, (y + 1) * kChequer},
+                        (x + y) % 2 ? kChequerDark : kChequerLight);
+        }
+        m_chequer.reset(::CreatePatternBrush(tile.get()));
+    }
+    const RECT whole{0, 0, width, height};
+    ::FillRect(dc.get(), &whole, m_chequer.get());
     if (m_form.Picture().IsNull())
         return;
     // Only the picture's visible part shows the form, as the launcher's
     // window region does.
-    UniqueRegion shape = m_form.Picture().VisibleRegion();
-    if (shape)
-        ::SelectClipRgn(dc.get(), shape.get());
+    if (m_form.Shape())
+        ::SelectClipRgn(dc.get(), m_form.Shape());
     m_form.Paint(dc.get());
     ::SelectClipRgn(dc.get(), nullptr);
 }

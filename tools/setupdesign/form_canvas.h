@@ -91,6 +91,7 @@ private:
     DesignSession& m_session;
     DrawnForm m_form;
     UniqueBitmap m_frame;
+    UniqueBrush m_chequer;
     int m_zoom = 100;
     POINT m_scroll{};
     Drag m_drag;
