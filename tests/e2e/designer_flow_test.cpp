@@ -1,7 +1,7 @@
 // An author's session with the designer on a copy of the sample: a button
 // dragged, resized and nudged, its French caption typed in the property
-// panel, undone and redone, saved; the file reopened and run in the launcher;
-// and the designer's care for the file on the disk.
+// panel, undone and redone, saved; the file reopened and run in the launcher
+// from the designer; and the designer's care for the file on the disk.
 #include "design_commands.h"
 #include "designer_fixture.h"
 #include "driver/user_input.h"
@@ -89,10 +89,12 @@ TEST_F(DesignerTest, AuthorsEditsReachTheLauncherAndTheFileIsNeverLost) {
         Key(VK_TAB);
     EXPECT_NE(CanvasName().find(selected), std::string::npos) << CanvasName();
 
-    // The launcher shows it so.
-    Start("FR");
-    const WindowFacts form = WaitForWindow(program().id(), "Sample Product Setup", kWaitMs);
-    ASSERT_NE(form.hwnd, nullptr);
+    // Run from the designer, the folder's launcher shows it so, in French.
+    Command(kCmdRun);
+    const WindowFacts form = WaitForWindowOfAnyProcess("Sample Product Setup", kWaitMs);
+    ASSERT_NE(form.hwnd, nullptr) << "Run started no launcher";
+    DWORD launcherId = 0;
+    ::GetWindowThreadProcessId(form.hwnd, &launcherId);
     const HWND readMe = FormButton(form.hwnd, 3);
     ASSERT_NE(readMe, nullptr);
     RECT place{};
@@ -106,7 +108,11 @@ TEST_F(DesignerTest, AuthorsEditsReachTheLauncherAndTheFileIsNeverLost) {
     wchar_t caption[64] = {};
     ::SendMessageW(readMe, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption));
     EXPECT_EQ(caption, kNewCaption);
-    EndProgram();
+    if (HANDLE launcher = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, launcherId)) {
+        ::TerminateProcess(launcher, 0);
+        ::WaitForSingleObject(launcher, kWaitMs);
+        ::CloseHandle(launcher);
+    }
 
     // Changed behind the designer's back: saving asks, and No keeps it.
     Key(VK_RIGHT);
