@@ -164,24 +164,26 @@ void MainWindow::UpdateTitle() {
 }
 
 void MainWindow::Layout() {
+    // The canvas takes the top left, as wide as the panes beside it allow;
+    // the list of forms, the findings and the languages share the row below.
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
     const int gap = Scaled(6);
-    const int listWidth = Scaled(150);
     const int labelHeight = Scaled(18);
     const bool panes = !m_panes.Windows().empty();
-    const int sideWidth = panes ? Scaled(340) : 0;
-    const int belowHeight = panes ? Scaled(150) : 0;
-    ::MoveWindow(m_formListLabel.m_hWnd, gap, gap, listWidth, labelHeight, TRUE);
-    ::MoveWindow(m_formList.m_hWnd, gap, gap + labelHeight, listWidth,
-                 std::max(0L, client.bottom - 2 * gap - labelHeight), TRUE);
-    const int left = 2 * gap + listWidth;
-    const int right = std::max<int>(left, client.right - gap - (panes ? sideWidth + gap : 0));
-    const int bottom = std::max<int>(gap, client.bottom - gap - (panes ? belowHeight + gap : 0));
+    const int sideWidth = panes ? Scaled(320) : 0;
+    const int belowHeight = Scaled(panes ? 190 : 120);
+    const int listWidth = Scaled(140);
+    const int right = std::max<int>(gap, client.right - gap - (panes ? sideWidth + gap : 0));
+    const int bottom = std::max<int>(gap, client.bottom - 2 * gap - belowHeight);
     if (m_canvas)
-        ::MoveWindow(m_canvas->m_hWnd, left, gap, right - left, bottom - gap, TRUE);
+        ::MoveWindow(m_canvas->m_hWnd, gap, gap, right - gap, bottom - gap, TRUE);
+    const int rowTop = bottom + gap;
+    ::MoveWindow(m_formListLabel.m_hWnd, gap, rowTop, listWidth, labelHeight, TRUE);
+    ::MoveWindow(m_formList.m_hWnd, gap, rowTop + labelHeight, listWidth,
+                 std::max<int>(0, client.bottom - gap - rowTop - labelHeight), TRUE);
     m_panes.Layout(RECT{right + gap, gap, client.right - gap, client.bottom - gap},
-                   RECT{left, bottom + gap, right, client.bottom - gap});
+                   RECT{2 * gap + listWidth, rowTop, right, client.bottom - gap});
 }
 
 void MainWindow::ChooseForm(const std::string& form) {
@@ -240,6 +242,14 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         DestroyWindow();
         result = 0;
         return true;
+    case WM_DPICHANGED: {
+        // Moved to a display of another scale: the place the system suggests.
+        const RECT& place = *reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(m_hWnd, nullptr, place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        result = 0;
+        return true;
+    }
     case WM_DESTROY:
         ::PostQuitMessage(0);
         result = 0;
@@ -250,7 +260,6 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
             ::SetFocus(m_canvas->m_hWnd);
         return false;
     default:
-        (void)lParam;
         return false;
     }
 }
