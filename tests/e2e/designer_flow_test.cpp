@@ -127,6 +127,24 @@ TEST_F(DesignerTest, AuthorsEditsReachTheLauncherAndTheFileIsNeverLost) {
     designer().WaitUntilIdle(kWaitMs);
     EXPECT_EQ(ReadFile("Setup.ini"), elsewhere);
 
+    // A save that cannot write beside the file (a folder stands where the new
+    // file would go) says why and leaves the file as it was.
+    const std::string path = folder() + "\\Setup.ini";
+    ASSERT_TRUE(::CreateDirectoryA((path + ".new").c_str(), nullptr));
+    Command(kCmdSave, false);
+    box = ::WaitForMessageBox(designer().id(), kWaitMs);
+    ASSERT_NE(box.hwnd, nullptr);
+    PressButton(::GetDlgItem(box.hwnd, IDYES)); // replace what changed on the disk
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box.hwnd); }));
+    box = ::WaitForMessageBox(designer().id(), kWaitMs);
+    ASSERT_NE(box.hwnd, nullptr) << "a failed save said nothing";
+    EXPECT_NE(MessageBoxText(box.hwnd).find("could not be saved"), std::string::npos)
+        << MessageBoxText(box.hwnd);
+    PressOk(box.hwnd);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box.hwnd); }));
+    EXPECT_EQ(ReadFile("Setup.ini"), elsewhere);
+    ::RemoveDirectoryA((path + ".new").c_str());
+
     // Closing with unsaved changes asks too; No leaves the file alone.
     ::PostMessageA(frame(), WM_CLOSE, 0, 0);
     box = ::WaitForMessageBox(designer().id(), kWaitMs);

@@ -26,6 +26,9 @@ DrawnForm::~DrawnForm() {
     // The buttons go before the fonts they use; the host last.
     for (CShadeButtonST& button : m_buttons)
         button.DestroyWindow();
+    // Bound, not made, by its object: destroyed here.
+    if (const HWND host = m_host.m_hWnd)
+        ::DestroyWindow(host);
 }
 
 bool DrawnForm::Create() {

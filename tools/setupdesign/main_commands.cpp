@@ -196,7 +196,8 @@ bool MainWindow::Save() {
     const std::string path = m_session->Folder() + "Setup.ini";
     std::string error;
     const std::optional<std::string> onDisk = ReadWholeFile(path, error);
-    if (onDisk && *onDisk != m_diskBytes) {
+    // Changed or gone: either way not what was opened here.
+    if (!onDisk || *onDisk != m_diskBytes) {
         const int answer = ::MessageBoxA(
             m_hWnd,
             (path + " was changed on the disk since it was opened here.\n\nReplace it with "
