@@ -1,18 +1,9 @@
 #include "app/language.h"
 
 #include "app/ascii_case.h"
+#include "app/language_codes.h"
 
 namespace {
-
-struct LanguageRow {
-    const char* code;
-    const char* langId;
-};
-
-// Order matters only for documentation: the codes are distinct.
-constexpr LanguageRow kLanguageCodes[] = {
-    {"EN", "1033"}, {"FR", "1036"}, {"DE", "1031"}, {"ES", "1034"}, {"IT", "1040"}, {"JA", "1041"},
-};
 
 struct NameRow {
     const char* langId;
@@ -25,13 +16,6 @@ constexpr NameRow kLanguageNames[] = {
 };
 
 } // namespace
-
-std::optional<std::string> LanguageIdOf(const std::string& language) {
-    for (const LanguageRow& row : kLanguageCodes)
-        if (language == row.code)
-            return std::string(row.langId);
-    return std::nullopt;
-}
 
 std::string LanguageFromArgument(const std::string& argument) {
     return argument.size() == 2 ? argument : std::string();
@@ -57,7 +41,10 @@ RunLanguage ResolveLanguage(const std::string& language,
         run.language = systemIsoName ? UpperCaseMultibyte(*systemIsoName, leadBytes)
                                      : std::string(kFallbackLanguage);
 
-    run.langId = LanguageIdOf(run.language).value_or("1033");
+    run.langId = "1033";
+    for (const LanguageRow& row : kLanguageCodes)
+        if (run.language == row.code)
+            run.langId = row.langId;
 
     for (const NameRow& row : kLanguageNames)
         if (run.langId == row.langId)

@@ -15,10 +15,6 @@ struct RunLanguage {
 // The code used when the system cannot tell its language.
 inline constexpr const char* kFallbackLanguage = "EN";
 
-// The locale identifier of a code of the table (exactly as the table spells it,
-// e.g. "JA"); none for any other code.
-std::optional<std::string> LanguageIdOf(const std::string& language);
-
 // The command-line argument counts only when it is exactly two bytes long.
 std::string LanguageFromArgument(const std::string& argument);
 

@@ -1,53 +1,17 @@
 #include "property_panel.h"
 
-#include "test_support.h"
+#include "pane_host.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // A legacy file: [FR] is read in code page 1252, [JA] in 932.
-const char kLegacy[] = "[main]\r\nbuttonCount=1\r\n"
+const char kLegacy[] = "[main]\r\nbuttonCount=2\r\n"
                        "[main.button1]\r\nlabel=IDS_BTN\r\naction=open\r\n"
+                       "[main.button2]\r\naction=open\r\n"
                        "[FR]\r\nIDS_BTN=Installer\r\nIDS_OK=OK\r\n"
                        "[JA]\r\nIDS_BTN=Install\r\nIDS_OK=OK\r\n";
-
-// A shown top-level window to hold a pane, as the designer's main window does.
-class PaneHost {
-public:
-    PaneHost()
-        : m_hwnd(::CreateWindowExW(0, L"STATIC", L"pane host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                   0, 480, 600, nullptr, nullptr, nullptr, nullptr)) {}
-    PaneHost(const PaneHost&) = delete;
-    PaneHost& operator=(const PaneHost&) = delete;
-    ~PaneHost() { ::DestroyWindow(m_hwnd); }
-    HWND hwnd() const { return m_hwnd; }
-
-private:
-    HWND m_hwnd;
-};
-
-// The control after the label that names it, as assistive technology finds it.
-HWND ControlLabelled(HWND pane, const std::wstring& label) {
-    for (HWND child = ::GetWindow(pane, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (WindowTextOf(child) == label)
-            return ::GetWindow(child, GW_HWNDNEXT);
-    return nullptr;
-}
-
-// Whether some control of the pane shows a text holding the part.
-bool PaneShows(HWND pane, const std::wstring& part) {
-    for (HWND child = ::GetWindow(pane, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (WindowTextOf(child).find(part) != std::wstring::npos)
-            return true;
-    return false;
-}
-
-// Typing into an edit: the focus there, its text changed, as the author does.
-void Type(HWND edit, const std::wstring& text) {
-    ::SetFocus(edit);
-    ::SetWindowTextW(edit, text.c_str());
-}
 
 TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItCannotSpell) {
     DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
@@ -55,6 +19,7 @@ TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItC
     PaneHost host;
     PropertyPanel panel(session);
     ASSERT_TRUE(panel.Create(host.hwnd()));
+    host.Fill(panel.Handle());
     session.Listen([&panel] { panel.Refresh(); });
     const HWND french = ControlLabelled(panel.Handle(), L"FR:");
     const HWND japanese = ControlLabelled(panel.Handle(), L"JA:");
@@ -65,8 +30,9 @@ TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItC
     Type(japanese, L"\u30A4\u30F3\u30B9\u30C8\u30FC\u30EB"); // the French text is written
     ::SetFocus(host.hwnd());                                 // and the Japanese
     EXPECT_EQ(session.Document().ToBytes(),
-              "[main]\r\nbuttonCount=1\r\n"
+              "[main]\r\nbuttonCount=2\r\n"
               "[main.button1]\r\nlabel=IDS_BTN\r\naction=open\r\n"
+              "[main.button2]\r\naction=open\r\n"
               "[FR]\r\nIDS_BTN=Installer \xE9t\xE9\r\nIDS_OK=OK\r\n"
               "[JA]\r\nIDS_BTN=\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B\r\nIDS_OK=OK\r\n");
 
@@ -84,6 +50,57 @@ TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItC
     session.Undo();
     EXPECT_EQ(session.Document().ToBytes(), kLegacy);
     EXPECT_FALSE(session.History().CanUndo());
+}
+
+TEST(PropertyPanelTest, ButtonsChosenTogetherTakeAnActionAndATargetAsOneStepEach) {
+    DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
+    session.Choice().buttons = {1, 2};
+    PaneHost host;
+    PropertyPanel panel(session);
+    ASSERT_TRUE(panel.Create(host.hwnd()));
+    host.Fill(panel.Handle());
+    session.Listen([&panel] { panel.Refresh(); });
+
+    const HWND action = ControlLabelled(panel.Handle(), L"Ac&tion:");
+    ASSERT_TRUE(action);
+    EXPECT_EQ(WindowTextOf(action), L"open"); // both have it
+    ::SetFocus(action);
+    ::SendMessageW(action, WM_KEYDOWN, VK_DOWN, 0); // the word after it in the list
+    EXPECT_EQ(session.Document().Value("main.button1", "action"), "msgbox");
+    EXPECT_EQ(session.Document().Value("main.button2", "action"), "msgbox");
+
+    Type(ControlLabelled(panel.Handle(), L"Tar&get (url):"), L"IDS_NOTE");
+    ::SetFocus(host.hwnd());
+    EXPECT_EQ(session.Document().Value("main.button1", "url"), "IDS_NOTE");
+    EXPECT_EQ(session.Document().Value("main.button2", "url"), "IDS_NOTE");
+
+    session.Undo();
+    session.Undo();
+    EXPECT_EQ(session.Document().ToBytes(), kLegacy);
+}
+
+} // namespace
+
+namespace {
+
+// Tab moves through the panel top to bottom, the language rows (made after the
+// rest) in their place.
+TEST(PropertyPanelTest, TabVisitsTheControlsInTheOrderShown) {
+    DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
+    session.Choice().buttons = {1};
+    PaneHost host;
+    PropertyPanel panel(session);
+    ASSERT_TRUE(panel.Create(host.hwnd()));
+    host.Fill(panel.Handle());
+    const HWND pane = panel.Handle();
+    const std::vector<HWND> expected = {
+        ControlLabelled(pane, L"Caption &key:"), ControlLabelled(pane, L"FR:"),
+        ControlLabelled(pane, L"JA:"), ControlLabelled(pane, L"Ac&tion:"),
+        ControlLabelled(pane, L"Tar&get (url):")};
+    std::vector<HWND> visited = {expected.front()};
+    while (visited.size() < expected.size())
+        visited.push_back(::GetNextDlgTabItem(pane, visited.back(), FALSE));
+    EXPECT_EQ(visited, expected);
 }
 
 } // namespace

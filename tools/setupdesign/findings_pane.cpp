@@ -35,7 +35,7 @@ void AddColumn(HWND list, int index, const wchar_t* title, int width) {
 } // namespace
 
 void FindingsPane::OnCreate() {
-    m_label = AddLabel(L"F&indings of the checker:");
+    m_label = AddLabel(L"Findings of the checker:");
     m_list =
         AddControl(WC_LISTVIEWW, L"", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                    kListId, WS_EX_CLIENTEDGE);
@@ -47,10 +47,11 @@ void FindingsPane::OnCreate() {
     Refresh();
 }
 
-void FindingsPane::Layout(int width, int height) {
-    RowLayout rows(width, 0, RowHeight(), Scaled(4));
+int FindingsPane::Layout(int width, int height, int top) {
+    RowLayout rows(width, 0, RowHeight(), Scaled(4), top);
     rows.Whole(m_label);
-    rows.Fill(m_list, height, 0);
+    rows.Fill(m_list, height + top, 0);
+    return rows.Height();
 }
 
 void FindingsPane::Refresh() {
@@ -78,8 +79,7 @@ void FindingsPane::FillList() {
     for (std::size_t i = 0; i < m_findings.size(); ++i) {
         const Finding& finding = m_findings[i];
         const std::wstring line = finding.line > 0 ? std::to_wstring(finding.line) : L"";
-        // Messages quote the file's own text, read in the system's code page.
-        const std::wstring message = DecodeText(finding.message, ::GetACP());
+        const std::wstring message = DecodeName(m_session.Document(), finding.message);
         const wchar_t* cells[] = {line.c_str(), SeverityName(finding.severity), message.c_str()};
         for (int column = 0; column < 3; ++column) {
             LVITEMW item{};
@@ -109,6 +109,11 @@ void FindingsPane::Show(const Finding& finding) {
     if (!place.language.empty())
         choice.language = place.language;
     m_session.Changed();
+}
+
+KeyEdit* FindingsPane::FindEdit(int id) {
+    (void)id;
+    return nullptr;
 }
 
 void FindingsPane::OnCommand(int id, int code, HWND control) {

@@ -12,7 +12,7 @@
 
 class FindingsPane : public PaneWindow {
 public:
-    explicit FindingsPane(DesignSession& session) : m_session(session) {}
+    explicit FindingsPane(DesignSession& session) : PaneWindow(session) {}
 
     // Checks the medium again when the document changed since the last check.
     void Refresh();
@@ -22,7 +22,8 @@ public:
 
 protected:
     void OnCreate() override;
-    void Layout(int width, int height) override;
+    int Layout(int width, int height, int top) override;
+    KeyEdit* FindEdit(int id) override;
     void OnCommand(int id, int code, HWND control) override;
     void OnNotify(const NMHDR& header) override;
 
@@ -30,7 +31,6 @@ private:
     void FillList();
     void Show(const Finding& finding);
 
-    DesignSession& m_session;
     HWND m_label = nullptr;
     HWND m_list = nullptr;
     std::vector<Finding> m_findings;

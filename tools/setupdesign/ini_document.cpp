@@ -1,25 +1,43 @@
 // Reading, writing and looking up; the edits are in ini_document_edits.cpp.
 #include "ini_document.h"
 
+#include "app/ascii_case.h"
 #include "ini_line_index.h"
 #include "utf16_text.h"
+
+#include <unordered_set>
 
 namespace {
 
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 constexpr char kUtf16Mark[] = "\xFF\xFE";
 
-// A name listed by the profile functions: not empty, no comment.
-bool IsListedName(const std::string& name) {
+// A key listed by the profile functions: named, and no comment. (Sections
+// are listed whenever they are named, ";" or not.)
+bool IsListedKey(const std::string& name) {
     return !name.empty() && name[0] != ';';
 }
 
-void AddOnce(std::vector<std::string>& names, const std::string& name) {
-    for (const std::string& known : names)
-        if (SameIniName(known, name))
-            return;
-    names.push_back(name);
+std::string Folded(std::string name) {
+    for (char& c : name)
+        c = LowerAscii(c);
+    return name;
 }
+
+// Names in order, the first of names equal but for the case of A to Z; a set
+// of folded names keeps a file of 100,000 keys from taking quadratic time.
+class NameList {
+public:
+    void Add(const std::string& name) {
+        if (m_seen.insert(Folded(name)).second)
+            m_names.push_back(name);
+    }
+    std::vector<std::string> Names() && { return std::move(m_names); }
+
+private:
+    std::vector<std::string> m_names;
+    std::unordered_set<std::string> m_seen;
+};
 
 } // namespace
 
@@ -71,6 +89,10 @@ bool IniDocument::operator==(const IniDocument& other) const {
            m_oddByte == other.m_oddByte && m_lines == other.m_lines;
 }
 
+std::string IniDocument::Held(const std::string& text) const {
+    return m_encoding == IniEncoding::kUtf16WithMark ? Utf16LeToUtf8(Utf8ToUtf16Le(text)) : text;
+}
+
 void IniDocument::Reindex() {
     m_sections.assign(1, Section{std::string(), 0, 0, false, {}});
     for (size_t index = 0; index < m_lines.size(); ++index) {
@@ -80,20 +102,23 @@ void IniDocument::Reindex() {
             m_sections.back().end = index;
             m_sections.push_back(
                 Section{IniName(text, parts.nameBegin, parts.nameEnd), index, index, true, {}});
-        } else if (parts.kind == IniLineKind::kKey) {
-            m_sections.back().keys.push_back(
-                {IniName(text, parts.nameBegin, parts.nameEnd), index});
+        } else if (parts.kind != IniLineKind::kBlank) {
+            m_sections.back().keys.push_back({IniName(text, parts.nameBegin, parts.nameEnd), index,
+                                              parts.kind == IniLineKind::kKey});
         }
     }
     m_sections.back().end = m_lines.size();
+    m_firstSection.clear();
+    for (size_t index = 0; index < m_sections.size(); ++index)
+        m_firstSection.emplace(Folded(m_sections[index].name), index);
 }
 
-const IniDocument::Section* IniDocument::FindSection(const std::string& section) const {
-    const std::string name = IniQueryName(section);
-    for (const Section& candidate : m_sections)
-        if (SameIniName(candidate.name, name))
-            return &candidate;
-    return nullptr;
+const IniDocument::Section* IniDocument::FindSection(const std::string& section,
+                                                     bool trimmed) const {
+    const std::string name =
+        Held(trimmed ? IniQueryName(section) : IniName(section, 0, section.size()));
+    const auto found = m_firstSection.find(Folded(name));
+    return found == m_firstSection.end() ? nullptr : &m_sections[found->second];
 }
 
 const IniDocument::Key* IniDocument::FindKey(const std::string& section,
@@ -101,7 +126,7 @@ const IniDocument::Key* IniDocument::FindKey(const std::string& section,
     const Section* found = FindSection(section);
     if (!found)
         return nullptr;
-    const std::string name = IniQueryName(key);
+    const std::string name = Held(IniQueryName(key));
     for (const Key& candidate : found->keys)
         if (SameIniName(candidate.name, name))
             return &candidate;
@@ -109,31 +134,35 @@ const IniDocument::Key* IniDocument::FindKey(const std::string& section,
 }
 
 std::vector<std::string> IniDocument::SectionNames() const {
-    std::vector<std::string> names;
+    NameList names;
     for (const Section& section : m_sections)
-        if (IsListedName(section.name))
-            AddOnce(names, section.name);
-    return names;
+        if (!section.name.empty())
+            names.Add(section.name);
+    return std::move(names).Names();
 }
 
 bool IniDocument::HasSection(const std::string& section) const {
     const Section* found = FindSection(section);
-    return found && IsListedName(found->name);
+    return found && !found->name.empty();
 }
 
 std::vector<std::string> IniDocument::KeyNames(const std::string& section) const {
-    std::vector<std::string> names;
-    if (const Section* found = FindSection(section))
+    NameList names;
+    if (const Section* found = FindSection(section, false))
         for (const Key& key : found->keys)
-            if (IsListedName(key.name))
-                AddOnce(names, key.name);
-    return names;
+            if (key.hasValue && IsListedKey(key.name))
+                names.Add(key.name);
+    return std::move(names).Names();
+}
+
+bool IniDocument::HasKey(const std::string& section, const std::string& key) const {
+    return FindKey(section, key) != nullptr;
 }
 
 std::optional<std::string> IniDocument::Value(const std::string& section,
                                               const std::string& key) const {
     const Key* found = FindKey(section, key);
-    if (!found)
+    if (!found || !found->hasValue)
         return std::nullopt;
     const std::string& text = m_lines[found->line].text;
     const IniLineParts parts = ParseIniLine(text);
@@ -143,7 +172,7 @@ std::optional<std::string> IniDocument::Value(const std::string& section,
 int IniDocument::Integer(const std::string& section, const std::string& key,
                          int defaultValue) const {
     const Key* found = FindKey(section, key);
-    if (!found)
+    if (!found || !found->hasValue)
         return defaultValue;
     const std::string& text = m_lines[found->line].text;
     const IniLineParts parts = ParseIniLine(text);

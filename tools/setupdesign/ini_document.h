@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Values, names and texts given to and taken from a document are "document
@@ -28,13 +29,19 @@ public:
     // Lookups agree with the platform's profile functions on the same bytes:
     // names match without regard to ASCII case, blanks around names and values
     // are trimmed, one pair of matching quotes is stripped, the first of two
-    // equal keys (and of two equal sections) wins.
+    // equal keys (and of two equal sections) wins; a line without "=" is a
+    // key without a value, which hides a later key of its name; lines before
+    // the first header are a section named "".
     // Section names in file order, each once, as first spelt.
     std::vector<std::string> SectionNames() const;
     bool HasSection(const std::string& section) const;
-    // Key names of a section in file order, each once, as first spelt.
+    // Key names of a section in file order, each once, as first spelt. As the
+    // platform lists them, the section's name is matched as given, untrimmed
+    // (names from SectionNames() always match).
     std::vector<std::string> KeyNames(const std::string& section) const;
-    // None when the key (or its section) is missing.
+    // Whether the section has a line for the key, with a value or without.
+    bool HasKey(const std::string& section, const std::string& key) const;
+    // None when the key (or its section) is missing, or its line has no "=".
     std::optional<std::string> Value(const std::string& section, const std::string& key) const;
     // As GetPrivateProfileIntA: the default when missing or empty.
     int Integer(const std::string& section, const std::string& key, int defaultValue) const;
@@ -45,10 +52,14 @@ public:
     // Edits. Each changes only the lines it names; new lines take the file's
     // own line end.
     // An existing key keeps its line, its spelling and what stands before its
-    // value; a new key goes at the end of its section (after its last
-    // non-blank line); a new section at the end of the file.
+    // value (a line without "=" gets one); a new key goes at the end of its
+    // section (after its last non-blank line); a new section at the end of
+    // the file, after a blank line. The value is written as one line holds it
+    // (up to its first line end), quoted when its outer blanks or quotes
+    // would otherwise be lost.
     void SetValue(const std::string& section, const std::string& key, const std::string& value);
-    // The key's line; nothing when missing.
+    // The key's lines in its section (a later one would otherwise come to
+    // light); nothing when missing.
     void RemoveKey(const std::string& section, const std::string& key);
     // The header and every line up to the next section's header; every
     // section of that name goes (a later one would otherwise come to light).
@@ -71,6 +82,7 @@ private:
     struct Key {
         std::string name; // as the profile functions hold it
         size_t line;      // counted from 0
+        bool hasValue;    // a line with "="
     };
     // The lines before the first header are a section named "", as the
     // profile functions read them.
@@ -80,16 +92,21 @@ private:
         bool hasHeader;
         std::vector<Key> keys; // in file order, equal names repeated
     };
-    const Section* FindSection(const std::string& section) const;
+    // The first section of the name, trimmed first or (as the listing of
+    // keys does) not.
+    const Section* FindSection(const std::string& section, bool trimmed = true) const;
     const Key* FindKey(const std::string& section, const std::string& key) const;
     void Reindex();
     std::string LineEnd() const;
+    // Text as this file can hold it: what a UTF-16 file will write back.
+    std::string Held(const std::string& text) const;
     // Inserts whole lines before line `at`, each with the file's line end.
     void InsertLines(size_t at, const std::vector<std::string>& texts);
     void EraseLines(size_t begin, size_t end);
 
     std::vector<IniLine> m_lines; // the text after the mark, as document text
     std::vector<Section> m_sections;
+    std::unordered_map<std::string, size_t> m_firstSection; // by name folded to lower case
     IniEncoding m_encoding = IniEncoding::kAnsi;
     std::string m_mark;    // the byte-order mark, as read
     std::string m_oddByte; // a UTF-16 file's odd last byte

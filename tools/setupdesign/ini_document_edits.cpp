@@ -55,19 +55,22 @@ void IniDocument::EraseLines(size_t begin, size_t end) {
 
 void IniDocument::SetValue(const std::string& section, const std::string& key,
                            const std::string& value) {
-    const std::string written = IniWrittenValue(value);
+    const std::string written = IniWrittenValue(Held(value));
     if (const Key* found = FindKey(section, key)) {
         std::string& text = m_lines[found->line].text;
         const IniLineParts parts = ParseIniLine(text);
         if (text[parts.nameBegin] == '[' && written.find(']') != std::string::npos)
             return; // the line would become a section's header
-        text.replace(parts.valueBegin, parts.valueEnd - parts.valueBegin, written);
+        if (found->hasValue)
+            text.replace(parts.valueBegin, parts.valueEnd - parts.valueBegin, written);
+        else
+            text.insert(parts.nameEnd, '=' + written); // the line's name, given a value
         Reindex();
         return;
     }
     if (!IsWritableSection(section) || !IsWritableKey(key))
         return;
-    const std::string keyLine = IniQueryName(key) + '=' + written;
+    const std::string keyLine = Held(IniQueryName(key)) + '=' + written;
     if (const Section* found = FindSection(section)) {
         size_t last = found->begin; // its last non-blank line
         for (size_t index = found->begin; index < found->end; ++index)
@@ -79,7 +82,7 @@ void IniDocument::SetValue(const std::string& section, const std::string& key,
     std::vector<std::string> lines;
     if (!m_lines.empty() && !IsBlankLine(m_lines.back().text))
         lines.emplace_back(); // a blank line between sections, as they are usually laid out
-    lines.push_back('[' + IniQueryName(section) + ']');
+    lines.push_back('[' + Held(IniQueryName(section)) + ']');
     lines.push_back(keyLine);
     InsertLines(m_lines.size(), lines);
 }
@@ -97,8 +100,8 @@ void IniDocument::RemoveSection(const std::string& section) {
 }
 
 void IniDocument::RenameSection(const std::string& from, const std::string& to) {
-    const std::string name = IniQueryName(to);
-    const std::string old = IniQueryName(from);
+    const std::string name = Held(IniQueryName(to));
+    const std::string old = Held(IniQueryName(from));
     if (!IsWritableSection(name) || name == old)
         return;
     for (const Section& candidate : m_sections) {

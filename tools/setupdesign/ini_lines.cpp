@@ -75,8 +75,12 @@ IniLineParts ParseIniLine(const std::string& text) {
         }
     }
     const size_t equals = text.find('=', begin);
-    if (equals == std::string::npos || equals >= end)
+    if (equals == std::string::npos || equals >= end) {
+        parts.kind = IniLineKind::kKeyWithoutValue;
+        parts.nameBegin = begin;
+        parts.nameEnd = parts.valueBegin = parts.valueEnd = end;
         return parts;
+    }
     parts.kind = IniLineKind::kKey;
     parts.nameBegin = begin;
     parts.nameEnd = equals;

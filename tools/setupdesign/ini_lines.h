@@ -1,7 +1,9 @@
 // The lines of a Setup.ini as the platform's profile functions read them:
 // a line ends at a carriage return, a line feed or the pair; blanks around a
 // line are dropped; "[name]" starts a section (the name up to the last "]");
-// "name=value" is a key; every other line is read as nothing at all.
+// "name=value" is a key; any other line that is not blank is a key without a
+// value, named by the whole line: never listed, but found before a later key
+// of the same name (whose value it hides).
 #pragma once
 
 #include <cstddef>
@@ -21,13 +23,13 @@ std::vector<IniLine> SplitIniLines(const std::string& text);
 // space, and the old end-of-file mark 0x1A.
 bool IsIniBlank(char c);
 
-enum class IniLineKind { kNothing, kSection, kKey };
+enum class IniLineKind { kBlank, kSection, kKey, kKeyWithoutValue };
 
 // Where a line's name and value stand in its text, blanks excluded.
 struct IniLineParts {
-    IniLineKind kind = IniLineKind::kNothing;
+    IniLineKind kind = IniLineKind::kBlank;
     size_t nameBegin = 0, nameEnd = 0;   // a section's between "[" and the last "]"
-    size_t valueBegin = 0, valueEnd = 0; // a key's, after its first "="
+    size_t valueBegin = 0, valueEnd = 0; // a key's after its first "=" (else its end)
 };
 
 IniLineParts ParseIniLine(const std::string& text);

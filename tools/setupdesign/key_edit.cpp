@@ -3,18 +3,31 @@
 #include "pane_window.h"
 #include "text_codec.h"
 
+#include <algorithm>
+#include <functional>
+
 void KeyEdit::Bind(const IniDocument& document, const std::string& section,
                    const std::string& key) {
-    const std::string value = document.Value(section, key).value_or(std::string());
-    const bool same = section == m_section && key == m_key && value == m_shownValue;
-    m_section = section;
+    Bind(document, section.empty() ? std::vector<std::string>() : std::vector{section}, key);
+}
+
+void KeyEdit::Bind(const IniDocument& document, const std::vector<std::string>& sections,
+                   const std::string& key) {
+    std::vector<std::string> values;
+    for (const std::string& section : sections)
+        values.push_back(document.Value(section, key).value_or(std::string()));
+    const bool same = sections == m_sections && key == m_key && values == m_shownValues;
+    m_sections = sections;
     m_key = key;
-    m_codePage = SectionCodePage(document.Encoding(), section);
-    ::EnableWindow(m_edit, !section.empty() && !key.empty());
+    // The sections bound together are all buttons': one code page.
+    m_codePage = SectionCodePage(document.Encoding(), sections.empty() ? "" : sections.front());
+    ::EnableWindow(m_edit, !sections.empty() && !key.empty());
     if (same)
         return;
-    m_shownValue = value;
-    Show(DecodeText(value, m_codePage));
+    m_shownValues = values;
+    const bool agree =
+        std::adjacent_find(values.begin(), values.end(), std::not_equal_to<>()) == values.end();
+    Show(agree && !values.empty() ? DecodeText(values.front(), m_codePage) : std::wstring());
 }
 
 std::wstring KeyEdit::Check() {
@@ -24,6 +37,7 @@ std::wstring KeyEdit::Check() {
     const EncodedText encoded = EncodeText(typed, m_codePage);
     if (encoded.refused.empty()) {
         m_accepted = typed;
+        m_typed = true;
         return std::wstring();
     }
     // Back to the text before the refused character, the caret where it was.
@@ -35,23 +49,29 @@ std::wstring KeyEdit::Check() {
     const DWORD caret = start >= added ? static_cast<DWORD>(start - added) : 0;
     ::SendMessageW(m_edit, EM_SETSEL, caret, caret);
     ::MessageBeep(MB_ICONWARNING);
-    return RefusalMessage(encoded, m_section, m_codePage);
+    return RefusalMessage(encoded, m_sections.empty() ? "" : m_sections.front(), m_codePage);
 }
 
 void KeyEdit::Commit(DesignSession& session) {
-    if (m_section.empty() || m_key.empty())
+    if (m_sections.empty() || m_key.empty() || !m_typed)
         return;
+    m_typed = false;
     const std::string text = EncodeText(WindowTextOf(m_edit), m_codePage).text;
-    const std::optional<std::string> value = session.Document().Value(m_section, m_key);
-    if (value ? *value == text : text.empty())
-        return;
-    const std::string section = m_section;
+    const std::vector<std::string> sections = m_sections;
     const std::string key = m_key;
-    session.Edit([&](IniDocument& document) { document.SetValue(section, key, text); });
+    // One step; sections that hold the text already keep their lines as they are.
+    session.Edit([&](IniDocument& document) {
+        for (const std::string& section : sections) {
+            const std::optional<std::string> value = document.Value(section, key);
+            if (value ? *value != text : !text.empty())
+                document.SetValue(section, key, text);
+        }
+    });
 }
 
 void KeyEdit::Show(const std::wstring& text) {
     m_accepted = text;
+    m_typed = false;
     m_showing = true;
     ::SetWindowTextW(m_edit, text.c_str());
     m_showing = false;

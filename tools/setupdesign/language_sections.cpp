@@ -1,7 +1,7 @@
 #include "language_sections.h"
 
 #include "app/ascii_case.h"
-#include "app/language.h"
+#include "app/language_codes.h"
 #include "check_context.h"
 #include "ini_line_index.h"
 #include "text_encoding.h"

@@ -3,9 +3,7 @@
 #include "language_sections.h"
 #include "text_codec.h"
 
-LanguageTextRows::~LanguageTextRows() {
-    Clear();
-}
+#include <algorithm>
 
 bool LanguageTextRows::Update(PaneWindow& pane, const IniDocument& document, const std::string& key,
                               int firstId, HWND after) {
@@ -18,8 +16,7 @@ bool LanguageTextRows::Update(PaneWindow& pane, const IniDocument& document, con
         int id = firstId;
         for (const std::string& section : sections) {
             auto row = std::make_unique<Row>();
-            const unsigned codePage = SectionCodePage(document.Encoding(), section);
-            row->label = pane.AddLabel(DecodeText(section, codePage) + L":");
+            row->label = pane.AddLabel(DecodeName(document, section) + L":");
             row->edit.Attach(pane.AddEdit(id++));
             for (const HWND control : {row->label, row->edit.Edit()}) {
                 ::SetWindowPos(control, after, 0, 0, 0, 0,
@@ -41,26 +38,26 @@ KeyEdit* LanguageTextRows::Find(int id) {
     return &m_rows[static_cast<std::size_t>(index)]->edit;
 }
 
+int LanguageTextRows::LabelWidth(const PaneWindow& pane) const {
+    int widest = 0;
+    for (const auto& row : m_rows)
+        widest = std::max(widest, pane.WidestText({row->label}));
+    return widest;
+}
+
 void LanguageTextRows::Place(RowLayout& layout) const {
     for (const auto& row : m_rows)
         layout.Row(row->label, row->edit.Edit());
 }
 
+// Only rows made anew are destroyed here; the pane's own end destroys the last.
 void LanguageTextRows::Clear() {
-    for (const auto& row : m_rows) {
-        if (::IsWindow(row->edit.Edit()))
-            ::DestroyWindow(row->edit.Edit());
-        if (::IsWindow(row->label))
-            ::DestroyWindow(row->label);
-    }
+    // Out of the list first: an edit losing the focus as it goes finds no row.
+    const std::vector<std::unique_ptr<Row>> rows = std::move(m_rows);
     m_rows.clear();
     m_sections.clear();
-}
-
-std::wstring HandleKeyEditCommand(KeyEdit& edit, int code, DesignSession& session) {
-    if (code == EN_CHANGE)
-        return edit.Check();
-    if (code == EN_KILLFOCUS)
-        edit.Commit(session);
-    return std::wstring();
+    for (const auto& row : rows) {
+        ::DestroyWindow(row->edit.Edit());
+        ::DestroyWindow(row->label);
+    }
 }

@@ -14,7 +14,6 @@ public:
     LanguageTextRows() = default;
     LanguageTextRows(const LanguageTextRows&) = delete;
     LanguageTextRows& operator=(const LanguageTextRows&) = delete;
-    ~LanguageTextRows();
 
     // Makes the rows anew when the language sections changed (their controls
     // numbered from firstId, placed after `after` in the order of Tab), and binds each to the key
@@ -24,6 +23,8 @@ public:
     // The edit with this control id; none when it is no row's.
     KeyEdit* Find(int id);
     void Place(RowLayout& layout) const;
+    // The width of the widest of the rows' labels.
+    int LabelWidth(const PaneWindow& pane) const;
     std::size_t Count() const { return m_rows.size(); }
 
 private:
@@ -37,8 +38,3 @@ private:
     std::vector<std::unique_ptr<Row>> m_rows;
     int m_firstId = 0;
 };
-
-// What an edit's notification means for its key: a refused character's message
-// (EN_CHANGE), or the text written (EN_KILLFOCUS). Returns the message to show,
-// else nothing.
-std::wstring HandleKeyEditCommand(KeyEdit& edit, int code, DesignSession& session);

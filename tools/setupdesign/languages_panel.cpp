@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 enum ControlId {
@@ -70,37 +72,40 @@ int CopyLanguageSection(IniDocument& document, const std::string& from, const st
 }
 
 void LanguagesPanel::OnCreate() {
-    m_tableLabel = AddLabel(L"&Texts of every language:");
+    m_tableLabel = AddLabel(L"Texts of every lang&uage:");
     m_table =
         AddControl(WC_LISTVIEWW, L"", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                    kTableId, WS_EX_CLIENTEDGE);
     ::SendMessageW(m_table, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                    LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    m_textsLabel = AddLabel(L"The chosen key's text in each language:");
-    m_newLabel = AddLabel(L"New lan&guage code:");
+    m_textsLabel = AddLabel(L"The chosen key's texts:");
+    m_newLabel = AddLabel(L"New language code (t&wo letters):");
     m_newCode = AddEdit(kNewCodeId);
     ::SendMessageW(m_newCode, EM_LIMITTEXT, 2, 0);
-    m_sourceLabel = AddLabel(L"Cop&ied from:");
+    m_sourceLabel = AddLabel(L"Copied fro&m:");
     m_source = AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kSourceId);
-    m_add = AddControl(L"BUTTON", L"A&dd language", WS_TABSTOP | BS_PUSHBUTTON, kAddId);
-    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+    m_add =
+        AddControl(L"BUTTON", L"Add t&he language", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kAddId);
+    AddStatusLine();
     Refresh();
 }
 
-void LanguagesPanel::Layout(int width, int height) {
-    const int rowsBelow = 1 + static_cast<int>(m_texts.Count()) + 3 + 2;
-    RowLayout rows(width, Scaled(110), RowHeight(), Scaled(6));
+int LanguagesPanel::Layout(int width, int height, int top) {
+    const int rowsBelow = 1 + static_cast<int>(m_texts.Count()) + 5;
+    RowLayout rows(width, m_texts.LabelWidth(*this), RowHeight(), Scaled(6), top);
     rows.Whole(m_tableLabel);
-    rows.Fill(m_table, height, rowsBelow);
+    rows.Fill(m_table, height + top, rowsBelow);
     rows.Whole(m_textsLabel);
     m_texts.Place(rows);
-    rows.Row(m_newLabel, m_newCode);
-    rows.Row(m_sourceLabel, m_source, m_add, Scaled(100));
-    rows.Whole(m_status, 2);
+    rows.Above(m_newLabel, m_newCode);
+    rows.Above(m_sourceLabel, m_source);
+    rows.Whole(m_add);
+    PlaceStatusLine(rows);
     RECT box{};
     ::GetWindowRect(m_source, &box);
     ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&box), 2);
     ::MoveWindow(m_source, box.left, box.top, box.right - box.left, RowHeight() * 8, FALSE);
+    return rows.Height();
 }
 
 void LanguagesPanel::Refresh() {
@@ -126,8 +131,9 @@ void LanguagesPanel::Refresh() {
     const int source = static_cast<int>(::SendMessageW(m_source, CB_GETCURSEL, 0, 0));
     ::SendMessageW(m_source, CB_RESETCONTENT, 0, 0);
     for (const std::string& language : m_languages)
-        ::SendMessageW(m_source, CB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(DecodeText(language, ::GetACP()).c_str()));
+        ::SendMessageW(
+            m_source, CB_ADDSTRING, 0,
+            reinterpret_cast<LPARAM>(DecodeName(m_session.Document(), language).c_str()));
     ::SendMessageW(m_source, CB_SETCURSEL,
                    static_cast<WPARAM>(
                        source >= 0 && source < static_cast<int>(m_languages.size()) ? source : 0),
@@ -145,10 +151,10 @@ void LanguagesPanel::FillTable() {
     m_languages = LanguageSections(document);
     AddColumn(m_table, 0, L"Key", Scaled(150));
     for (std::size_t i = 0; i < m_languages.size(); ++i)
-        AddColumn(m_table, static_cast<int>(i) + 1, DecodeText(m_languages[i], ::GetACP()),
+        AddColumn(m_table, static_cast<int>(i) + 1, DecodeName(document, m_languages[i]),
                   Scaled(140));
     for (std::size_t row = 0; row < m_keys.size(); ++row) {
-        SetCell(m_table, static_cast<int>(row), 0, DecodeText(m_keys[row], ::GetACP()));
+        SetCell(m_table, static_cast<int>(row), 0, DecodeName(document, m_keys[row]));
         for (std::size_t i = 0; i < m_languages.size(); ++i) {
             const std::string& section = m_languages[i];
             const std::optional<std::string> value = document.Value(section, m_keys[row]);
@@ -187,7 +193,7 @@ void LanguagesPanel::AddLanguage() {
     else if (source < 0 || source >= static_cast<LRESULT>(m_languages.size()))
         message = L"Choose the language whose texts the new one starts from.";
     if (!message.empty()) {
-        ::SetWindowTextW(m_status, message.c_str());
+        Tell(message);
         return;
     }
     const std::string from = m_languages[static_cast<std::size_t>(source)];
@@ -196,23 +202,19 @@ void LanguagesPanel::AddLanguage() {
     message = L"[" + WindowTextOf(m_newCode) + L"] added.";
     ::SetWindowTextW(m_newCode, L"");
     if (refused > 0)
-        message = std::to_wstring(refused) +
-                  L" characters of the copied texts cannot be written in the new language's "
-                  L"code page and were left out.";
-    ::SetWindowTextW(m_status, message.c_str());
+        message += L" Its code page cannot spell " + std::to_wstring(refused) +
+                   L" of the copied characters: they were left out.";
+    Tell(message);
 }
 
 void LanguagesPanel::OnCommand(int id, int code, HWND control) {
     (void)control;
-    if (id == kAddId && code == BN_CLICKED) {
+    if (id == kAddId && code == BN_CLICKED)
         AddLanguage();
-        return;
-    }
-    if (KeyEdit* edit = m_texts.Find(id)) {
-        const std::wstring message = HandleKeyEditCommand(*edit, code, m_session);
-        if (!message.empty())
-            ::SetWindowTextW(m_status, message.c_str());
-    }
+}
+
+KeyEdit* LanguagesPanel::FindEdit(int id) {
+    return m_texts.Find(id);
 }
 
 void LanguagesPanel::OnNotify(const NMHDR& header) {

@@ -12,13 +12,14 @@
 
 class LanguagesPanel : public PaneWindow {
 public:
-    explicit LanguagesPanel(DesignSession& session) : m_session(session) {}
+    explicit LanguagesPanel(DesignSession& session) : PaneWindow(session) {}
 
     void Refresh();
 
 protected:
     void OnCreate() override;
-    void Layout(int width, int height) override;
+    int Layout(int width, int height, int top) override;
+    KeyEdit* FindEdit(int id) override;
     void OnCommand(int id, int code, HWND control) override;
     void OnNotify(const NMHDR& header) override;
 
@@ -29,7 +30,6 @@ private:
     void BindChosenKey();
     void AddLanguage();
 
-    DesignSession& m_session;
     HWND m_tableLabel = nullptr;
     HWND m_table = nullptr;
     HWND m_textsLabel = nullptr;
@@ -39,7 +39,6 @@ private:
     HWND m_sourceLabel = nullptr;
     HWND m_source = nullptr;
     HWND m_add = nullptr;
-    HWND m_status = nullptr;
     std::vector<std::string> m_keys;      // the table's rows
     std::vector<std::string> m_languages; // the table's columns after the key's
     bool m_filling = false;

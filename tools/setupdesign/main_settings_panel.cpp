@@ -2,6 +2,8 @@
 
 #include "language_text_rows.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kMain[] = "main";
@@ -17,9 +19,9 @@ struct FieldSpec {
 // In the order of the author's guide.
 constexpr FieldSpec kFieldSpecs[] = {
     {"imageFile", L"&Picture (imageFile):", false}, {"productName", L"Product &name:", false},
-    {"versionNumber", L"&Version text:", false},    {"versionFont", L"Version &face:", false},
-    {"versionX", L"Version &left (x):", true},      {"versionY", L"Version &top (y):", true},
-    {"eulaRoot", L"&Licence folder:", false},
+    {"versionNumber", L"Version te&xt:", false},    {"versionFont", L"Version fa&ce:", false},
+    {"versionX", L"Vers&ion left (x):", true},      {"versionY", L"Version top (&y):", true},
+    {"eulaRoot", L"Licence fol&der:", false},
 };
 
 } // namespace
@@ -31,18 +33,22 @@ void MainSettingsPanel::OnCreate() {
             AddEdit(kFirstFieldId + static_cast<int>(i), kFieldSpecs[i].number ? ES_NUMBER : 0));
     }
     m_dpiScaling = AddControl(L"BUTTON", L"Draw at the display's &scale (dpiScaling)",
-                              WS_TABSTOP | BS_AUTOCHECKBOX, kDpiScalingId);
-    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+                              WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY, kDpiScalingId);
+    AddStatusLine();
     Refresh();
 }
 
-void MainSettingsPanel::Layout(int width, int height) {
+int MainSettingsPanel::Layout(int width, int height, int top) {
     (void)height;
-    RowLayout rows(width, Scaled(110), RowHeight(), Scaled(6));
+    int labels = 0;
+    for (const Field& field : m_fields)
+        labels = std::max(labels, WidestText({field.label}));
+    RowLayout rows(width, labels, RowHeight(), Scaled(6), top);
     for (const Field& field : m_fields)
         rows.Row(field.label, field.edit.Edit());
     rows.Whole(m_dpiScaling);
-    rows.Whole(m_status, 3);
+    PlaceStatusLine(rows);
+    return rows.Height();
 }
 
 void MainSettingsPanel::Refresh() {
@@ -66,15 +72,13 @@ void MainSettingsPanel::WriteDpiScaling() {
 
 void MainSettingsPanel::OnCommand(int id, int code, HWND control) {
     (void)control;
-    if (id == kDpiScalingId && code == BN_CLICKED) {
+    if (id == kDpiScalingId && code == BN_CLICKED)
         WriteDpiScaling();
-        return;
-    }
+}
+
+KeyEdit* MainSettingsPanel::FindEdit(int id) {
     const int index = id - kFirstFieldId;
     if (index < 0 || index >= static_cast<int>(m_fields.size()))
-        return;
-    const std::wstring message =
-        HandleKeyEditCommand(m_fields[static_cast<std::size_t>(index)].edit, code, m_session);
-    if (!message.empty())
-        ::SetWindowTextW(m_status, message.c_str());
+        return nullptr;
+    return &m_fields[static_cast<std::size_t>(index)].edit;
 }

@@ -11,13 +11,14 @@
 
 class MainSettingsPanel : public PaneWindow {
 public:
-    explicit MainSettingsPanel(DesignSession& session) : m_session(session) {}
+    explicit MainSettingsPanel(DesignSession& session) : PaneWindow(session) {}
 
     void Refresh();
 
 protected:
     void OnCreate() override;
-    void Layout(int width, int height) override;
+    int Layout(int width, int height, int top) override;
+    KeyEdit* FindEdit(int id) override;
     void OnCommand(int id, int code, HWND control) override;
 
 private:
@@ -27,8 +28,6 @@ private:
     };
     void WriteDpiScaling();
 
-    DesignSession& m_session;
     std::array<Field, 7> m_fields;
     HWND m_dpiScaling = nullptr;
-    HWND m_status = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "pane_window.h"
 
 #include "framework/message_box.h"
+#include "key_edit.h"
 
 #include <commctrl.h>
 
@@ -21,8 +22,12 @@ struct PaneTemplate {
 } // namespace
 
 PaneWindow::~PaneWindow() {
-    if (m_hwnd)
-        ::DestroyWindow(m_hwnd);
+    if (!m_hwnd)
+        return;
+    // The derived pane is gone: what its controls say while they are destroyed
+    // (an edit losing the focus) reaches no object.
+    ::SetWindowLongPtrW(m_hwnd, DWLP_USER, 0);
+    ::DestroyWindow(m_hwnd);
 }
 
 bool PaneWindow::Create(HWND parent) {
@@ -31,7 +36,7 @@ bool PaneWindow::Create(HWND parent) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&classes);
     alignas(DWORD) PaneTemplate pane{};
-    pane.header.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | DS_CONTROL;
+    pane.header.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | DS_CONTROL;
     pane.header.dwExtendedStyle = WS_EX_CONTROLPARENT;
     const HWND hwnd =
         ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), &pane.header, parent, DialogProc,
@@ -57,10 +62,84 @@ int PaneWindow::RowHeight() const {
     return m_fontHeight + Scaled(8);
 }
 
+int PaneWindow::WidestText(std::initializer_list<HWND> windows) const {
+    const WindowDC dc(m_hwnd);
+    const SelectScope font(dc.get(), m_font.get());
+    int widest = 0;
+    for (const HWND window : windows) {
+        std::wstring text = WindowTextOf(window);
+        text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    return widest;
+}
+
 void PaneWindow::Relayout() {
     RECT client{};
     ::GetClientRect(m_hwnd, &client);
-    Layout(client.right, client.bottom);
+    m_viewHeight = client.bottom;
+    m_contentHeight = Layout(client.right, client.bottom, 0);
+    m_scroll = std::max(0, std::min(m_scroll, m_contentHeight - m_viewHeight));
+    if (m_scroll > 0)
+        Layout(client.right, client.bottom, -m_scroll);
+    Repaint();
+    // Last: showing or hiding the bar resizes the pane, which places it all again.
+    SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE | SIF_POS};
+    bar.nMax = std::max(0, m_contentHeight - 1);
+    bar.nPage = static_cast<UINT>(std::max(0, m_viewHeight));
+    bar.nPos = m_scroll;
+    ::SetScrollInfo(m_hwnd, SB_VERT, &bar, TRUE);
+}
+
+void PaneWindow::ScrollTo(int position) {
+    const int clamped = std::max(0, std::min(position, m_contentHeight - m_viewHeight));
+    if (clamped == m_scroll)
+        return;
+    m_scroll = clamped;
+    Relayout();
+}
+
+void PaneWindow::ShowControl(HWND control) {
+    RECT place{};
+    ::GetWindowRect(control, &place);
+    ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
+    const int margin = Scaled(6);
+    if (place.top < 0)
+        ScrollTo(m_scroll + place.top - margin);
+    else if (place.bottom > m_viewHeight)
+        ScrollTo(m_scroll + place.bottom - m_viewHeight + margin);
+}
+
+void PaneWindow::Repaint() {
+    // Controls are placed without painting each: all are painted once, after.
+    ::RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void PaneWindow::AddStatusLine() {
+    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+}
+
+void PaneWindow::PlaceStatusLine(RowLayout& rows) const {
+    if (::GetWindowTextLengthW(m_status) > 0)
+        rows.Whole(m_status, 2);
+    else
+        ::MoveWindow(m_status, 0, 0, 0, 0, FALSE);
+}
+
+void PaneWindow::Tell(const std::wstring& message) {
+    ::SetWindowTextW(m_status, message.c_str());
+    Relayout();
+    // Assistive technology reads the changed text out.
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_status, OBJID_WINDOW, CHILDID_SELF);
+}
+
+void PaneWindow::CommitTyping() {
+    const HWND focus = ::GetFocus();
+    if (m_hwnd && focus && ::IsChild(m_hwnd, focus))
+        if (KeyEdit* edit = FindEdit(::GetDlgCtrlID(focus)))
+            edit->Commit(m_session);
 }
 
 INT_PTR CALLBACK PaneWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -103,16 +182,70 @@ bool PaneWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return false; // the focus stays where the main window has it
     }
     case WM_SIZE:
-        Layout(LOWORD(lParam), HIWORD(lParam));
-        ::InvalidateRect(m_hwnd, nullptr, TRUE);
+        Relayout();
         return true;
-    case WM_COMMAND:
-        if (lParam)
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_VSCROLL: {
+        SCROLLINFO bar{sizeof bar, SIF_ALL};
+        ::GetScrollInfo(m_hwnd, SB_VERT, &bar);
+        const int page = static_cast<int>(bar.nPage);
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP:
+            ScrollTo(m_scroll - RowHeight());
+            break;
+        case SB_LINEDOWN:
+            ScrollTo(m_scroll + RowHeight());
+            break;
+        case SB_PAGEUP:
+            ScrollTo(m_scroll - page);
+            break;
+        case SB_PAGEDOWN:
+            ScrollTo(m_scroll + page);
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            ScrollTo(bar.nTrackPos);
+            break;
+        case SB_TOP:
+            ScrollTo(0);
+            break;
+        case SB_BOTTOM:
+            ScrollTo(m_contentHeight);
+            break;
+        default:
+            break;
+        }
         return true;
-    case WM_NOTIFY:
-        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    }
+    case WM_MOUSEWHEEL:
+        ScrollTo(m_scroll - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * RowHeight() / WHEEL_DELTA);
         return true;
+    case WM_COMMAND: {
+        if (!lParam)
+            return true;
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        const int code = HIWORD(wParam);
+        if (code == EN_SETFOCUS || code == CBN_SETFOCUS || code == BN_SETFOCUS)
+            ShowControl(control);
+        if (KeyEdit* edit = FindEdit(LOWORD(wParam))) {
+            if (code == EN_CHANGE) {
+                const std::wstring refusal = edit->Check();
+                if (!refusal.empty())
+                    Tell(refusal);
+            } else if (code == EN_KILLFOCUS) {
+                edit->Commit(m_session);
+            }
+        } else {
+            OnCommand(LOWORD(wParam), code, control);
+        }
+        return true;
+    }
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.code == NM_SETFOCUS)
+            ShowControl(header.hwndFrom);
+        OnNotify(header);
+        return true;
+    }
     default:
         return false;
     }
@@ -145,9 +278,16 @@ void RowLayout::Whole(HWND control, int rows) {
     m_y += height + m_gap;
 }
 
+void RowLayout::Above(HWND label, HWND control) {
+    Whole(label);
+    m_y -= m_gap / 2; // a label belongs to what is below it
+    Whole(control);
+}
+
 void RowLayout::Fill(HWND control, int bottom, int rowsBelow) {
+    // Never less than a few rows: the pane scrolls instead.
     const int height =
-        std::max(m_rowHeight, bottom - m_y - rowsBelow * (m_rowHeight + m_gap) - m_gap);
+        std::max(4 * m_rowHeight, bottom - m_y - rowsBelow * (m_rowHeight + m_gap) - m_gap);
     ::MoveWindow(control, m_gap, m_y, std::max(0, m_width - 2 * m_gap), height, FALSE);
     m_y += height + m_gap;
 }

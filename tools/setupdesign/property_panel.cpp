@@ -6,6 +6,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <memory>
+#include <type_traits>
+
 namespace {
 
 enum ControlId {
@@ -30,39 +34,46 @@ void PropertyPanel::OnCreate() {
     m_labelKeyLabel = AddLabel(L"Caption &key:");
     m_labelKey.Attach(AddEdit(kLabelKeyId));
     m_captionsTitle = AddLabel(L"Caption in each language:");
-    m_actionLabel = AddLabel(L"&Action:");
+    m_actionLabel = AddLabel(L"Ac&tion:");
     m_action = AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, kActionId);
-    m_urlLabel = AddLabel(L"&Target (url):");
+    m_urlLabel = AddLabel(L"Tar&get (url):");
     m_url.Attach(AddEdit(kUrlId));
-    m_urlTokens = AddControl(L"BUTTON", L"T&oken", WS_TABSTOP | BS_PUSHBUTTON, kUrlTokensId);
+    m_urlTokens =
+        AddControl(L"BUTTON", L"Tokens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kUrlTokensId);
     m_argsLabel = AddLabel(L"Pa&rameters (args):");
     m_args.Attach(AddEdit(kArgsId));
-    m_argsTokens = AddControl(L"BUTTON", L"Tok&en", WS_TABSTOP | BS_PUSHBUTTON, kArgsTokensId);
-    m_fontLabel = AddLabel(L"&Face (font):");
+    m_argsTokens =
+        AddControl(L"BUTTON", L"Tokens...", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kArgsTokensId);
+    m_fontLabel = AddLabel(L"Face (f&ont):");
     m_font.Attach(AddEdit(kFontId));
     m_buttonCount = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
-    m_status = AddControl(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, -1);
+    AddStatusLine();
     Refresh();
 }
 
-void PropertyPanel::Layout(int width, int height) {
+int PropertyPanel::Layout(int width, int height, int top) {
     (void)height;
-    RowLayout rows(width, Scaled(110), RowHeight(), Scaled(6));
+    const int labels =
+        std::max(WidestText({m_labelKeyLabel, m_actionLabel, m_urlLabel, m_argsLabel, m_fontLabel}),
+                 m_captions.LabelWidth(*this));
+    RowLayout rows(width, labels, RowHeight(), Scaled(6), top);
     rows.Whole(m_title);
     rows.Row(m_labelKeyLabel, m_labelKey.Edit());
     rows.Whole(m_captionsTitle);
     m_captions.Place(rows);
     rows.Row(m_actionLabel, m_action);
-    rows.Row(m_urlLabel, m_url.Edit(), m_urlTokens, Scaled(60));
-    rows.Row(m_argsLabel, m_args.Edit(), m_argsTokens, Scaled(60));
+    const int tokens = WidestText({m_urlTokens, m_argsTokens}) + Scaled(16);
+    rows.Row(m_urlLabel, m_url.Edit(), m_urlTokens, tokens);
+    rows.Row(m_argsLabel, m_args.Edit(), m_argsTokens, tokens);
     rows.Row(m_fontLabel, m_font.Edit());
     rows.Whole(m_buttonCount);
-    rows.Whole(m_status, 3);
+    PlaceStatusLine(rows);
     // The drop-down list needs room below its box.
     RECT box{};
     ::GetWindowRect(m_action, &box);
     ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&box), 2);
     ::MoveWindow(m_action, box.left, box.top, box.right - box.left, RowHeight() * 8, FALSE);
+    return rows.Height();
 }
 
 std::string PropertyPanel::ButtonSection() const {
@@ -72,18 +83,28 @@ std::string PropertyPanel::ButtonSection() const {
     return choice.form + ".button" + std::to_string(choice.buttons.front());
 }
 
+std::vector<std::string> PropertyPanel::ButtonSections() const {
+    std::vector<std::string> sections;
+    for (const int button : m_session.Choice().buttons)
+        sections.push_back(m_session.Choice().form + ".button" + std::to_string(button));
+    return sections;
+}
+
 void PropertyPanel::Refresh() {
     if (!m_hwnd)
         return;
     const IniDocument& document = m_session.Document();
     const DesignChoice& choice = m_session.Choice();
     const std::string section = ButtonSection();
-    std::wstring title = L"Form " + Widened(choice.form);
+    const std::wstring form = DecodeName(document, choice.form);
+    std::wstring title = L"Form " + form;
+    if (choice.versionText)
+        title = L"The version text: its keys are among the [main] settings";
     if (!section.empty())
-        title = L"Button " + std::to_wstring(choice.buttons.front()) + L" of form " +
-                Widened(choice.form);
+        title = L"Button " + std::to_wstring(choice.buttons.front()) + L" of form " + form;
     if (choice.buttons.size() > 1)
-        title += L" (the first of " + std::to_wstring(choice.buttons.size()) + L" chosen)";
+        title = std::to_wstring(choice.buttons.size()) + L" buttons of form " + form +
+                L" (caption: the first's)";
     ::SetWindowTextW(m_title, title.c_str());
 
     m_labelKey.Bind(document, section, "label");
@@ -91,16 +112,29 @@ void PropertyPanel::Refresh() {
         section.empty() ? std::string() : document.Value(section, "label").value_or("");
     if (m_captions.Update(*this, document, labelKey, kFirstCaptionId, m_captionsTitle))
         Relayout();
-    FillActions(section.empty() ? std::string() : document.Value(section, "action").value_or(""));
+    const std::vector<std::string> sections = ButtonSections();
+    FillActions(sections);
     ::EnableWindow(m_action, !section.empty());
-    m_url.Bind(document, section, "url");
-    m_args.Bind(document, section, "args");
-    m_font.Bind(document, section, "font");
+    m_url.Bind(document, sections, "url");
+    m_args.Bind(document, sections, "args");
+    m_font.Bind(document, sections, "font");
     ::EnableWindow(m_urlTokens, !section.empty());
     ::EnableWindow(m_argsTokens, !section.empty());
     const int count = document.Integer(choice.form, "buttonCount", 5);
     ::SetWindowTextW(m_buttonCount,
                      (L"Buttons on the form (buttonCount): " + std::to_wstring(count)).c_str());
+}
+
+void PropertyPanel::FillActions(const std::vector<std::string>& sections) {
+    // The buttons' action when they all have the same, else none shown.
+    std::string action;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const std::string word = m_session.Document().Value(sections[i], "action").value_or("");
+        if (i > 0 && !SameIniName(word, action))
+            return FillActions(std::string());
+        action = word;
+    }
+    FillActions(action);
 }
 
 void PropertyPanel::FillActions(const std::string& action) {
@@ -114,21 +148,24 @@ void PropertyPanel::FillActions(const std::string& action) {
     }
     // A word the launcher does not know is shown as written, so the author sees it.
     if (chosen < 0 && !action.empty())
-        chosen = static_cast<int>(
-            ::SendMessageW(m_action, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(DecodeText(action, ::GetACP()).c_str())));
+        chosen = static_cast<int>(::SendMessageW(
+            m_action, CB_ADDSTRING, 0,
+            reinterpret_cast<LPARAM>(DecodeName(m_session.Document(), action).c_str())));
     ::SendMessageW(m_action, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
 void PropertyPanel::WriteAction() {
-    const std::string section = ButtonSection();
     const LRESULT index = ::SendMessageW(m_action, CB_GETCURSEL, 0, 0);
-    if (section.empty() || index < 0 || index >= static_cast<LRESULT>(ActionWords().size()))
+    if (index < 0 || index >= static_cast<LRESULT>(ActionWords().size()))
         return;
     const std::string word = ActionWords()[static_cast<std::size_t>(index)];
-    if (m_session.Document().Value(section, "action") == word)
-        return;
-    m_session.Edit([&](IniDocument& document) { document.SetValue(section, "action", word); });
+    const std::vector<std::string> sections = ButtonSections();
+    // One step for every chosen button; those with the word already keep their line.
+    m_session.Edit([&](IniDocument& document) {
+        for (const std::string& section : sections)
+            if (document.Value(section, "action") != word)
+                document.SetValue(section, "action", word);
+    });
 }
 
 void PropertyPanel::OfferTokens(KeyEdit& edit, bool arguments, HWND button) {
@@ -142,15 +179,16 @@ void PropertyPanel::OfferTokens(KeyEdit& edit, bool arguments, HWND button) {
         Tell(L"The launcher replaces no token in this field for this action.");
         return;
     }
-    HMENU menu = ::CreatePopupMenu();
+    const std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&::DestroyMenu)> menu(
+        ::CreatePopupMenu(), &::DestroyMenu);
     for (std::size_t i = 0; i < tokens.size(); ++i)
-        ::AppendMenuW(menu, MF_STRING, i + 1, Widened(tokens[i]).c_str());
+        ::AppendMenuW(menu.get(), MF_STRING, i + 1, Widened(tokens[i]).c_str());
     RECT place{};
     ::GetWindowRect(button, &place);
+    // Below the button that offers them; the chosen one's number comes back.
     const int taken = static_cast<int>(
-        ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
+        ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
                          place.left, place.bottom, 0, m_hwnd, nullptr));
-    ::DestroyMenu(menu);
     if (taken <= 0)
         return;
     ::SetFocus(edit.Edit());
@@ -183,13 +221,4 @@ void PropertyPanel::OnCommand(int id, int code, HWND control) {
         OfferTokens(m_url, false, m_urlTokens);
     else if (id == kArgsTokensId && code == BN_CLICKED)
         OfferTokens(m_args, true, m_argsTokens);
-    else if (KeyEdit* edit = FindEdit(id)) {
-        const std::wstring message = HandleKeyEditCommand(*edit, code, m_session);
-        if (!message.empty())
-            Tell(message);
-    }
-}
-
-void PropertyPanel::Tell(const std::wstring& message) {
-    ::SetWindowTextW(m_status, message.c_str());
 }

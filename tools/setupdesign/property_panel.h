@@ -10,27 +10,28 @@
 
 class PropertyPanel : public PaneWindow {
 public:
-    explicit PropertyPanel(DesignSession& session) : m_session(session) {}
+    explicit PropertyPanel(DesignSession& session) : PaneWindow(session) {}
 
     // Re-reads the document and the choice.
     void Refresh();
 
 protected:
     void OnCreate() override;
-    void Layout(int width, int height) override;
+    int Layout(int width, int height, int top) override;
+    KeyEdit* FindEdit(int id) override;
     void OnCommand(int id, int code, HWND control) override;
 
 private:
-    // The chosen button's section; empty when no button is chosen.
+    // The first chosen button's section; empty when no button is chosen.
     std::string ButtonSection() const;
+    // Every chosen button's section.
+    std::vector<std::string> ButtonSections() const;
+    void FillActions(const std::vector<std::string>& sections);
     void FillActions(const std::string& action);
     void WriteAction();
     // Offers the tokens of the button's action for the edit, and inserts the one taken.
     void OfferTokens(KeyEdit& edit, bool arguments, HWND button);
-    KeyEdit* FindEdit(int id);
-    void Tell(const std::wstring& message);
 
-    DesignSession& m_session;
     HWND m_title = nullptr;
     HWND m_labelKeyLabel = nullptr;
     KeyEdit m_labelKey;
@@ -47,5 +48,4 @@ private:
     HWND m_fontLabel = nullptr;
     KeyEdit m_font;
     HWND m_buttonCount = nullptr;
-    HWND m_status = nullptr;
 };

@@ -68,6 +68,10 @@ std::wstring DecodeText(const std::string& text, unsigned codePage) {
     return wide;
 }
 
+std::wstring DecodeName(const IniDocument& document, const std::string& name) {
+    return DecodeText(name, document.Encoding() == IniEncoding::kAnsi ? ::GetACP() : CP_UTF8);
+}
+
 EncodedText EncodeText(const std::wstring& text, unsigned codePage) {
     EncodedText encoded;
     for (std::size_t at = 0; at < text.size();) {

@@ -13,6 +13,9 @@ unsigned SectionCodePage(IniEncoding encoding, const std::string& section);
 
 // Document text as Unicode.
 std::wstring DecodeText(const std::string& text, unsigned codePage);
+// A name of the document (section, key, form), or a finding quoting the file,
+// as Unicode: read in the system's code page in a legacy file.
+std::wstring DecodeName(const IniDocument& document, const std::string& name);
 
 struct EncodedText {
     std::string text;         // the document text; characters refused are left out
