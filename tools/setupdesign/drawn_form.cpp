@@ -114,6 +114,12 @@ void DrawnForm::Show(const LauncherSettings& settings, const FormButtons& button
     }
 }
 
+void DrawnForm::SystemColoursChanged() {
+    for (CShadeButtonST& button : m_buttons)
+        if (button.m_hWnd)
+            button.SendMessage(WM_SYSCOLORCHANGE);
+}
+
 RECT DrawnForm::VersionTextBounds() const {
     const PixelRect bounds = VersionTextRectangle(m_settings.m_versionX, m_settings.m_versionY,
                                                   Width(), Height(), Dpi());

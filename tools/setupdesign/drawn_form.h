@@ -46,6 +46,10 @@ public:
     // The part of that the text's letters cover (at least a few pixels wide).
     RECT VersionTextInk() const;
 
+    // Tells the buttons that the system's colours changed (a high-contrast
+    // scheme turned on or off); Show shades them again in the new ones.
+    void SystemColoursChanged();
+
     // Paints the form as the launcher's window shows it into `dc`, the
     // picture's top-left corner at the origin; nothing outside the picture.
     void Paint(HDC dc);

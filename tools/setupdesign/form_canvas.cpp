@@ -88,6 +88,11 @@ void FormCanvas::Refresh() {
     }
 }
 
+void FormCanvas::SystemColoursChanged() {
+    m_form.SystemColoursChanged();
+    Refresh();
+}
+
 void FormCanvas::DrawFrame() {
     const int width = std::max(1, m_form.Width());
     const int height = std::max(1, m_form.Height());

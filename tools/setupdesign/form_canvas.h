@@ -22,6 +22,8 @@ public:
     bool Create(HWND parent);
     // Draws the session's document and choice again.
     void Refresh();
+    // The system's colours or scheme changed: the form is drawn in the new ones.
+    void SystemColoursChanged();
     // Marks these buttons (numbered from 1) of the form shown as having an error.
     void MarkButtons(std::vector<int> numbers);
     // 50 to 200; the percentage of a picture pixel on the screen.

@@ -242,6 +242,12 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         DestroyWindow();
         result = 0;
         return true;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        // Top-level windows hear of a new scheme; the canvas draws in it.
+        if (m_canvas)
+            m_canvas->SystemColoursChanged();
+        return false;
     case WM_DPICHANGED: {
         // Moved to a display of another scale: the place the system suggests.
         const RECT& place = *reinterpret_cast<const RECT*>(lParam);
