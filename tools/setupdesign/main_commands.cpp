@@ -248,7 +248,9 @@ void MainWindow::ChooseFolder() {
         return;
     char path[MAX_PATH] = {};
     const bool found = ::SHGetPathFromIDListA(item, path) != FALSE;
-    ::CoTaskMemFree(item);
+    // The shell's own release: no static import of ole32, which the program
+    // loads only from the system folder when COM is first needed.
+    ::ILFree(item);
     if (found)
         Open(path);
 }
