@@ -193,6 +193,7 @@ void MainWindow::MoveSelectedButton(int step) {
 }
 
 bool MainWindow::Save() {
+    m_panes.CommitTyping();
     const std::string path = m_session->Folder() + "Setup.ini";
     std::string error;
     const std::optional<std::string> onDisk = ReadWholeFile(path, error);
@@ -223,6 +224,7 @@ bool MainWindow::Save() {
 }
 
 bool MainWindow::MayLeaveChanges(const char* question) {
+    m_panes.CommitTyping();
     if (!m_session || !m_session->History().Modified())
         return true;
     switch (::MessageBoxA(m_hWnd, question, kProgramTitle, MB_YESNOCANCEL | MB_ICONQUESTION)) {
@@ -256,6 +258,7 @@ void MainWindow::ChooseFolder() {
 }
 
 void MainWindow::RunLauncher() {
+    m_panes.CommitTyping();
     if (m_session->History().Modified()) {
         const int answer =
             ::MessageBoxA(m_hWnd,

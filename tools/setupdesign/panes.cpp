@@ -51,6 +51,15 @@ void DesignerPanes::Refresh() {
     parts.canvas->MarkButtons(parts.findings.ButtonsWithErrors(parts.session->Choice().form));
 }
 
+void DesignerPanes::CommitTyping() {
+    if (m_parts.empty())
+        return;
+    Parts& parts = *m_parts.front();
+    parts.properties.CommitTyping();
+    parts.settings.CommitTyping();
+    parts.languages.CommitTyping();
+}
+
 void DesignerPanes::Layout(const RECT& side, const RECT& below) {
     if (m_parts.empty())
         return;

@@ -23,6 +23,9 @@ public:
     void Create(DesignSession& session, HWND parent, FormCanvas& canvas);
     void Destroy();
     void Refresh();
+    // Writes what the author is still typing in a pane, before a command of
+    // the main window (save, run, close) reads the document.
+    void CommitTyping();
     // Places them in the rectangle right of the canvas and the one below it.
     void Layout(const RECT& side, const RECT& below);
     // Their windows, in the order F6 visits them.
