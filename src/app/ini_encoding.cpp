@@ -26,6 +26,8 @@ std::size_t Utf8SequenceLength(const std::string& bytes, std::size_t at) {
 IniEncoding DetectIniEncoding(const std::string& bytes) {
     if (bytes.compare(0, kUtf8MarkBytes, kUtf8Mark) == 0)
         return IniEncoding::kUtf8WithMark;
+    if (bytes.compare(0, 2, "\xFF\xFE") == 0)
+        return IniEncoding::kUtf16WithMark;
     bool beyondAscii = false;
     for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t length = Utf8SequenceLength(bytes, at);

@@ -1,4 +1,5 @@
-// The language codes of the launcher's table and their locale identifiers.
+// The language codes of the launcher's table, their locale identifiers and the
+// ANSI code page in which the systems of each language spell text.
 #pragma once
 
 #include <optional>
@@ -7,11 +8,13 @@
 struct LanguageRow {
     const char* code;
     const char* langId;
+    unsigned codePage;
 };
 
 // Order matters only for documentation: the codes are distinct.
 inline constexpr LanguageRow kLanguageCodes[] = {
-    {"EN", "1033"}, {"FR", "1036"}, {"DE", "1031"}, {"ES", "1034"}, {"IT", "1040"}, {"JA", "1041"},
+    {"EN", "1033", 1252}, {"FR", "1036", 1252}, {"DE", "1031", 1252},
+    {"ES", "1034", 1252}, {"IT", "1040", 1252}, {"JA", "1041", 932},
 };
 
 // The locale identifier of a code of the table, spelt exactly as the table

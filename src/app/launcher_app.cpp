@@ -56,14 +56,7 @@ bool ReportUnspellableFolder(const wchar_t* folder) {
 }
 
 void CLauncherApp::ReadSettings() {
-    m_imageFile = ReadIniValue("main", "imageFile");
-    m_productName = ReadIniValue("main", "productName");
-    m_versionNumber = ReadIniValue("main", "versionNumber");
-    m_versionFont = ReadIniValue("main", "versionFont");
-    m_eulaRoot = ReadIniValue("main", "eulaRoot");
-    m_versionX = ReadIniInt("main", "versionX", 0);
-    m_versionY = ReadIniInt("main", "versionY", 0);
-    m_dpiScaling = ReadIniInt("main", "dpiScaling", 1) != 0;
+    ReadLauncherSettingsFrom(ProgramProfile{}, *this);
 }
 
 void CLauncherApp::TakeLanguageArgument(const std::string& firstArgument) {

@@ -18,6 +18,20 @@ struct LauncherSettings {
     bool m_dpiScaling = true;
 };
 
+// The [main] keys, read through a profile (see ReadFormButtonsFrom).
+template <class Profile>
+[[gnu::always_inline]] inline void ReadLauncherSettingsFrom(const Profile& profile,
+                                                            LauncherSettings& to) {
+    to.m_imageFile = profile.Value("main", "imageFile");
+    to.m_productName = profile.Value("main", "productName");
+    to.m_versionNumber = profile.Value("main", "versionNumber");
+    to.m_versionFont = profile.Value("main", "versionFont");
+    to.m_eulaRoot = profile.Value("main", "eulaRoot");
+    to.m_versionX = profile.Int("main", "versionX", 0);
+    to.m_versionY = profile.Int("main", "versionY", 0);
+    to.m_dpiScaling = profile.Int("main", "dpiScaling", 1) != 0;
+}
+
 // The settings of the run: the ones made current last, or empty ones.
 const LauncherSettings& RunSettings();
 

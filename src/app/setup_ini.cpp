@@ -41,7 +41,7 @@ std::string ReadProfileValue(const std::string& file, IniName section, IniName k
                              const char* defaultValue, std::size_t maxBytes, IniEncoding encoding) {
     if (!FitsPlatformPath(file))
         return defaultValue;
-    if (encoding != IniEncoding::kCodePage) {
+    if (IsUtf8(encoding)) {
         // A UTF-8 file is not given to the profile functions: a byte-order
         // mark hides the first section from some and is decoded by others, and
         // their own reading in a double-byte code page can break characters.
@@ -61,7 +61,7 @@ std::string ReadProfileValue(const std::string& file, IniName section, IniName k
 
 int ReadProfileInt(const std::string& file, IniName section, IniName key, int defaultValue,
                    IniEncoding encoding) {
-    if (encoding != IniEncoding::kCodePage)
+    if (IsUtf8(encoding))
         return ProfileInteger(ReadProfileValue(file, section, key, "", kMaxIniValueBytes, encoding),
                               defaultValue);
     if (!FitsPlatformPath(file))

@@ -45,3 +45,21 @@ std::string ReadProfileValue(const std::string& file, IniName section, IniName k
                              IniEncoding encoding = IniEncoding::kCodePage);
 int ReadProfileInt(const std::string& file, IniName section, IniName key, int defaultValue,
                    IniEncoding encoding = IniEncoding::kCodePage);
+
+// The reads above as one profile object, for the readers that take their
+// values through one (the designer gives them its document instead). Always
+// inlined: the launcher's readers compile to the direct calls they were.
+struct ProgramProfile {
+    [[gnu::always_inline]] std::string Value(const std::string& section,
+                                             const std::string& key) const {
+        return ReadIniValue(section, key);
+    }
+    [[gnu::always_inline]] std::string Text(const std::string& section,
+                                            const std::string& key) const {
+        return ReadIniString(section, key);
+    }
+    [[gnu::always_inline]] int Int(const std::string& section, const std::string& key,
+                                   int defaultValue) const {
+        return ReadIniInt(section, key, defaultValue);
+    }
+};

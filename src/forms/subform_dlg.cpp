@@ -1,5 +1,7 @@
 #include "forms/subform_dlg.h"
 
+#include "forms/form_look.h"
+
 #include "app/face_name.h"
 #include "app/launcher_settings.h"
 #include "app/program_folder.h"
@@ -15,14 +17,6 @@
 
 namespace {
 
-constexpr const char* kDefaultVersionFace = "Eras Medium ITC";
-// 11 points at 96 dots per inch, as a character height.
-constexpr LONG kVersionFontHeight = -15;
-constexpr LONG kButtonFontHeight = 13;
-constexpr LONG kButtonFontWeight = 500;
-constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-constexpr BYTE kShadeGranularity = 8;
-constexpr BYTE kShadeHighlight = 10;
 constexpr UINT_PTR kIconTimer = 1;
 // The icons' delay after a paint of the form: long enough for its buttons'
 // paints, so that the thread waits first, which is when the window system
@@ -110,14 +104,7 @@ int CSubformDlg::LoadFormPicture() {
 }
 
 void CSubformDlg::CreateVersionFont(int dpi) {
-    LOGFONTA description{};
-    description.lfHeight = ScaledLength(kVersionFontHeight, dpi);
-    description.lfWeight = FW_NORMAL;
-    description.lfOutPrecision = OUT_TT_ONLY_PRECIS;
-    description.lfPitchAndFamily = FF_MODERN | DEFAULT_PITCH;
-    const std::string& face = RunSettings().m_versionFont;
-    CopyFaceName(description.lfFaceName, face.empty() ? kDefaultVersionFace : face,
-                 CurrentLeadBytes());
+    const LOGFONTA description = VersionFontDescription(RunSettings().m_versionFont, dpi);
     m_versionTextFont.Attach(::CreateFontIndirectA(&description));
 }
 
@@ -132,13 +119,7 @@ void CSubformDlg::CreateButtons() {
         CFont& font = m_buttonFonts[number - 1];
         const ButtonSettings& settings = form.buttons[number - 1];
 
-        LOGFONTA description{};
-        ::GetObjectA(baseFont, sizeof description, &description);
-        description.lfHeight = kButtonFontHeight;
-        description.lfWeight = kButtonFontWeight;
-        // A face too long for the record is cut, never written past it.
-        CopyFaceName(description.lfFaceName, settings.face, CurrentLeadBytes());
-        font.CreateFontIndirect(description);
+        font.CreateFontIndirect(ButtonFontDescription(baseFont, settings.face));
 
         const PixelRect& bounds = settings.bounds;
         m_buttonBounds[number - 1] = bounds;
@@ -180,8 +161,7 @@ void CSubformDlg::ShadeButtons() {
     const RECT shownArea{0, 0, GetPictureWidth(), GetPictureHeight()};
     for (int i = 0; i < m_buttonCount; ++i)
         if (m_buttons[i].GetSafeHwnd())
-            m_buttons[i].ApplyShading(SHADE_BEVEL, kShadeGranularity, kShadeHighlight, 0, 0,
-                                      shownArea);
+            ShadeFormButton(m_buttons[i], shownArea);
 }
 
 bool CSubformDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -275,20 +255,6 @@ void CSubformDlg::PaintVersionText(HDC dc) {
     ::GetClientRect(m_hWnd, &client);
     const PixelRect bounds = VersionTextRectangle(settings.m_versionX, settings.m_versionY,
                                                   client.right, client.bottom, Picture().GetDpi());
-    RECT rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
-    // White over the picture; in a high-contrast scheme the picture stays, so
-    // the text takes the scheme's colours on a face of its own, as the
-    // buttons' captions do: readable over any picture.
-    const bool scheme = HighContrastOn();
-    const int oldMode = ::SetBkMode(dc, scheme ? OPAQUE : TRANSPARENT);
-    const COLORREF oldBack = ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-    const COLORREF oldColour =
-        ::SetTextColor(dc, scheme ? ::GetSysColor(COLOR_BTNTEXT) : RGB(255, 255, 255));
-    {
-        SelectScope font(dc, m_versionTextFont.GetSafeHandle());
-        ::DrawTextA(dc, settings.m_versionNumber.c_str(), -1, &rect, 0);
-    }
-    ::SetTextColor(dc, oldColour);
-    ::SetBkColor(dc, oldBack);
-    ::SetBkMode(dc, oldMode);
+    DrawVersionText(dc, settings.m_versionNumber, m_versionTextFont.GetSafeHandle(),
+                    RECT{bounds.left, bounds.top, bounds.right, bounds.bottom});
 }

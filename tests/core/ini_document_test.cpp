@@ -33,13 +33,13 @@ TEST(IniDocument, WritesBackEveryFileAsItWasRead) {
 TEST(IniDocument, TellsTheEncodingAndHoldsUtf16AsUtf8) {
     const std::string utf16("\xFF\xFE[\0a\0]\0\n\0k\0=\0\xE9\0", 16);
     const std::pair<std::string, IniEncoding> cases[] = {
-        {"[a]\nk=\xE9", IniEncoding::kAnsi},
+        {"[a]\nk=\xE9", IniEncoding::kCodePage},
         {"[a]\nk=\xC3\xA9", IniEncoding::kUtf8},
-        {"[a]\nk=\xC0\xAF\xED\xA0\x80", IniEncoding::kAnsi}, // overlong, surrogate
-        {"[a]\nk=plain", IniEncoding::kAnsi},
+        {"[a]\nk=\xC0\xAF\xED\xA0\x80", IniEncoding::kCodePage}, // overlong, surrogate
+        {"[a]\nk=plain", IniEncoding::kCodePage},
         {"\xEF\xBB\xBF[a]\nk=\xC3\xA9", IniEncoding::kUtf8WithMark},
         {utf16, IniEncoding::kUtf16WithMark},
-        {"\xFE\xFF[\0a\0]", IniEncoding::kAnsi},
+        {"\xFE\xFF[\0a\0]", IniEncoding::kCodePage},
     };
     for (const auto& [bytes, encoding] : cases)
         EXPECT_EQ(DetectIniEncoding(bytes), encoding) << bytes;

@@ -10,15 +10,6 @@
 
 namespace {
 
-// The prefix's display scale while it lives; the prefix has none of its own.
-struct PrefixDpi {
-    explicit PrefixDpi(DWORD dpi) {
-        ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi);
-    }
-    ~PrefixDpi() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, "LogPixels"); }
-    static constexpr const char* kKey = "Control Panel\\Desktop";
-};
-
 // Worked by hand: length * dpi / 96 to the nearest pixel.
 int At(int length, int dpi) {
     return (length * dpi + 48) / 96;

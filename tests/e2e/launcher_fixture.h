@@ -32,6 +32,8 @@ protected:
     // Starts the launcher of the test's folder, in that folder or another one.
     LaunchedProgram& Start(const std::string& argument = "", const std::string& currentFolder = "");
     LaunchedProgram& program() { return *m_program; }
+    // Ends the launcher now (a test that starts something else in its place).
+    void EndProgram() { m_program.reset(); }
 
     // The form once it is shown; fails the test when it does not come.
     WindowFacts WaitForForm();
@@ -46,6 +48,18 @@ private:
 
     std::string m_folder;
     std::unique_ptr<LaunchedProgram> m_program;
+};
+
+// The prefix's display scale while it lives (each program reads it as it
+// starts); the prefix has none of its own.
+struct PrefixDpi {
+    explicit PrefixDpi(DWORD dpi) {
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    }
+    PrefixDpi(const PrefixDpi&) = delete;
+    PrefixDpi& operator=(const PrefixDpi&) = delete;
+    ~PrefixDpi() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, "LogPixels"); }
+    static constexpr const char* kKey = "Control Panel\\Desktop";
 };
 
 // The folder beside the test program that holds launcher.exe, the sample

@@ -38,22 +38,22 @@ TEST_P(TextCodecTest, WritesEachSectionInItsEncodingAndRefusesWhatItCannotSpell)
 INSTANTIATE_TEST_SUITE_P(
     Table, TextCodecTest,
     testing::Values(
-        CodecCase{"French", IniEncoding::kAnsi, "FR", L"D\u00E9faut \u0153uvre",
+        CodecCase{"French", IniEncoding::kCodePage, "FR", L"D\u00E9faut \u0153uvre",
                   "D\xE9"
                   "faut \x9Cuvre",
                   L"", 1252},
-        CodecCase{"German", IniEncoding::kAnsi, "de", L"Gr\u00F6\u00DFe",
+        CodecCase{"German", IniEncoding::kCodePage, "de", L"Gr\u00F6\u00DFe",
                   "Gr\xF6\xDF"
                   "e",
                   L"", 1252},
-        CodecCase{"Japanese", IniEncoding::kAnsi, "ja", L"\u30A4\u30F3\u30B9\u30C8\u30FC\u30EB",
+        CodecCase{"Japanese", IniEncoding::kCodePage, "ja", L"\u30A4\u30F3\u30B9\u30C8\u30FC\u30EB",
                   "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B", L"", 932},
         // Refused rather than written as another character.
-        CodecCase{"KanaInFrench", IniEncoding::kAnsi, "FR", L"a\u30A2b", "ab", L"\u30A2", 1252},
-        CodecCase{"NoBestFit", IniEncoding::kAnsi, "IT", L"\u0101", "", L"\u0101", 1252},
-        CodecCase{"AccentInJapanese", IniEncoding::kAnsi, "JA", L"caf\u00E9", "caf", L"\u00E9",
+        CodecCase{"KanaInFrench", IniEncoding::kCodePage, "FR", L"a\u30A2b", "ab", L"\u30A2", 1252},
+        CodecCase{"NoBestFit", IniEncoding::kCodePage, "IT", L"\u0101", "", L"\u0101", 1252},
+        CodecCase{"AccentInJapanese", IniEncoding::kCodePage, "JA", L"caf\u00E9", "caf", L"\u00E9",
                   932},
-        CodecCase{"PairInFrench", IniEncoding::kAnsi, "FR", L"x\U0001F600", "x", L"\U0001F600",
+        CodecCase{"PairInFrench", IniEncoding::kCodePage, "FR", L"x\U0001F600", "x", L"\U0001F600",
                   1252},
         // The UTF kinds hold every character, as UTF-8 document text.
         CodecCase{"Utf8", IniEncoding::kUtf8, "FR", L"\u65E5\u672C\u8A9E",
@@ -62,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "\xC3\xA9\xF0\x9F\x98\x80", L"", CP_UTF8}));
 
 TEST(TextCodecTest, OtherSectionsUseTheSystemsCodePage) {
-    EXPECT_EQ(SectionCodePage(IniEncoding::kAnsi, "main.button1"), GetACP());
-    EXPECT_EQ(SectionCodePage(IniEncoding::kAnsi, "PT"), GetACP());
+    EXPECT_EQ(SectionCodePage(IniEncoding::kCodePage, "main.button1"), GetACP());
+    EXPECT_EQ(SectionCodePage(IniEncoding::kCodePage, "PT"), GetACP());
 }
 
 TEST(TextCodecTest, TheRefusalNamesTheCharacterAndItsCodePoint) {

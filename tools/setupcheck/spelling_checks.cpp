@@ -51,7 +51,7 @@ std::string Unspellable(const Medium& medium, unsigned codePage, const std::stri
 
 void CheckSpelling(CheckContext& context, const std::string& setupIniBytes) {
     const IniEncoding encoding = DetectIniEncoding(setupIniBytes);
-    if (encoding == IniEncoding::kCodePage)
+    if (!IsUtf8(encoding))
         return;
     const std::string text = encoding == IniEncoding::kUtf8WithMark
                                  ? setupIniBytes.substr(kUtf8MarkBytes)

@@ -3,6 +3,7 @@
 // itself, so that the checker sees what the author sees.
 #pragma once
 
+#include "app/ansi_from_utf8.h"
 #include "ini_document.h"
 #include "medium.h"
 
@@ -17,7 +18,11 @@ public:
     std::vector<std::string> SystemFolders() const override { return m_folder.SystemFolders(); }
     std::optional<std::string> Value(const std::string& section,
                                      const std::string& key) const override {
-        return m_document.Value(section, key);
+        // The launcher reads a Unicode file's texts in the system's code page.
+        std::optional<std::string> value = m_document.Value(section, key);
+        if (value && m_document.Encoding() != IniEncoding::kCodePage)
+            value = AnsiFromUtf8(*value);
+        return value;
     }
     int Integer(const std::string& section, const std::string& key,
                 int defaultValue) const override {
@@ -27,6 +32,9 @@ public:
     bool IsFolder(const std::string& path) const override { return m_folder.IsFolder(path); }
     std::string FileHead(const std::string& path, std::size_t bytes) const override {
         return m_folder.FileHead(path, bytes);
+    }
+    bool CodePageSpells(unsigned codePage, char32_t character) const override {
+        return m_folder.CodePageSpells(codePage, character);
     }
     std::optional<PictureSize> DecodePicture(const std::string& path) const override {
         return m_folder.DecodePicture(path);

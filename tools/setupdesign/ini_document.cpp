@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 constexpr char kUtf16Mark[] = "\xFF\xFE";
 
 // A key listed by the profile functions: named, and no comment. (Sections
@@ -50,7 +49,7 @@ IniDocument IniDocument::FromBytes(const std::string& bytes) {
     document.m_encoding = DetectIniEncoding(bytes);
     std::string text;
     switch (document.m_encoding) {
-    case IniEncoding::kAnsi:
+    case IniEncoding::kCodePage:
     case IniEncoding::kUtf8:
         text = bytes;
         break;
@@ -106,9 +105,9 @@ void IniDocument::Reindex() {
         if (parts.kind == IniLineKind::kSection) {
             m_sections.back().end = index;
             m_sections.push_back(
-                Section{IniName(text, parts.nameBegin, parts.nameEnd), index, index, true, {}});
+                Section{IniHeldName(text, parts.nameBegin, parts.nameEnd), index, index, true, {}});
         } else if (parts.kind != IniLineKind::kBlank) {
-            m_sections.back().keys.push_back({IniName(text, parts.nameBegin, parts.nameEnd), index,
+            m_sections.back().keys.push_back({IniHeldName(text, parts.nameBegin, parts.nameEnd), index,
                                               parts.kind == IniLineKind::kKey});
         }
     }
@@ -121,7 +120,7 @@ void IniDocument::Reindex() {
 const IniDocument::Section* IniDocument::FindSection(const std::string& section,
                                                      bool trimmed) const {
     const std::string name =
-        Held(trimmed ? IniQueryName(section) : IniName(section, 0, section.size()));
+        Held(trimmed ? IniQueryName(section) : IniHeldName(section, 0, section.size()));
     const auto found = m_firstSection.find(Folded(name));
     return found == m_firstSection.end() ? nullptr : &m_sections[found->second];
 }

@@ -5,7 +5,7 @@
 // Plain C++: built and tested natively too.
 #pragma once
 
-#include "ini_encoding.h"
+#include "app/ini_encoding.h"
 #include "ini_lines.h"
 
 #include <cstddef>
@@ -15,7 +15,7 @@
 #include <vector>
 
 // Values, names and texts given to and taken from a document are "document
-// text": the file's own bytes for kAnsi and the UTF-8 kinds, UTF-8 for a
+// text": the file's own bytes for kCodePage and the UTF-8 kinds, UTF-8 for a
 // UTF-16 file (converted on reading and writing, losslessly).
 class IniDocument {
 public:
@@ -108,7 +108,7 @@ private:
     std::vector<IniLine> m_lines; // the text after the mark, as document text
     std::vector<Section> m_sections;
     std::unordered_map<std::string, size_t> m_firstSection; // by name folded to lower case
-    IniEncoding m_encoding = IniEncoding::kAnsi;
+    IniEncoding m_encoding = IniEncoding::kCodePage;
     std::string m_mark;    // the byte-order mark, as read
     std::string m_oddByte; // a UTF-16 file's odd last byte
 };

@@ -91,7 +91,7 @@ IniLineParts ParseIniLine(const std::string& text) {
     return parts;
 }
 
-std::string IniName(const std::string& text, size_t begin, size_t end) {
+std::string IniHeldName(const std::string& text, size_t begin, size_t end) {
     return UpToZero(text.substr(begin, end - begin));
 }
 

@@ -35,7 +35,7 @@ struct IniLineParts {
 IniLineParts ParseIniLine(const std::string& text);
 
 // A name as the profile functions hold it: a zero byte ends it.
-std::string IniName(const std::string& text, size_t begin, size_t end);
+std::string IniHeldName(const std::string& text, size_t begin, size_t end);
 // A name asked for: trimmed, up to a zero byte.
 std::string IniQueryName(const std::string& name);
 // A value as read from what the line holds (ParseIniLine's span): up to a

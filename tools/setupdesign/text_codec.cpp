@@ -1,21 +1,12 @@
 #include "text_codec.h"
 
+#include "app/ascii_case.h"
+#include "app/language_code_page.h"
 #include "language_sections.h"
 
 #include <windows.h>
 
 namespace {
-
-// The ANSI code page of a locale, as the system answers it; none for a locale
-// it does not know or one without a code page of its own.
-unsigned LocaleCodePage(const std::string& langId) {
-    const LCID locale = MAKELCID(static_cast<LANGID>(std::stoul(langId)), SORT_DEFAULT);
-    DWORD codePage = 0;
-    if (!::GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                          reinterpret_cast<char*>(&codePage), sizeof codePage / sizeof(char)))
-        return 0;
-    return codePage == CP_ACP ? 0 : codePage;
-}
 
 // The characters of a text one at a time: a surrogate pair stays whole.
 std::size_t CharacterLength(const std::wstring& text, std::size_t at) {
@@ -49,12 +40,12 @@ bool EncodeCharacter(const std::wstring& character, unsigned codePage, std::stri
 } // namespace
 
 unsigned SectionCodePage(IniEncoding encoding, const std::string& section) {
-    if (encoding != IniEncoding::kAnsi)
+    if (encoding != IniEncoding::kCodePage)
         return CP_UTF8;
-    if (const std::optional<std::string> langId = SectionLanguageId(section))
-        if (const unsigned codePage = LocaleCodePage(*langId))
-            return codePage;
-    return ::GetACP();
+    std::string language = section;
+    for (char& c : language)
+        c = UpperAscii(c);
+    return AnsiCodePageOf(language).value_or(::GetACP());
 }
 
 std::wstring DecodeText(const std::string& text, unsigned codePage) {
@@ -69,7 +60,7 @@ std::wstring DecodeText(const std::string& text, unsigned codePage) {
 }
 
 std::wstring DecodeName(const IniDocument& document, const std::string& name) {
-    return DecodeText(name, document.Encoding() == IniEncoding::kAnsi ? ::GetACP() : CP_UTF8);
+    return DecodeText(name, document.Encoding() == IniEncoding::kCodePage ? ::GetACP() : CP_UTF8);
 }
 
 EncodedText EncodeText(const std::wstring& text, unsigned codePage) {
