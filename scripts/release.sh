@@ -2,7 +2,8 @@
 # Builds the release archive from the committed tree:
 #   scripts/release.sh [--allow-dirty] [--out DIR] [SIGNING] [--prebuilt BUILD_DIR]...
 # writes DIR/NAME-VERSION.zip (DIR defaults to dist) and DIR/SHA256SUMS. The
-# archive holds launcher.exe, setupcheck.exe, the sample folder ready to run,
+# archive holds launcher.exe, setupcheck.exe, setupdesign.exe, the sample
+# folder ready to run,
 # docs/AUTHORING.md and a short text for authors. The programs are built twice,
 # in two folders, and every byte of the two unsigned builds must agree; then
 # they are signed once. The entries are stored uncompressed, in a fixed order
@@ -162,11 +163,12 @@ product=$(sed -n 's/^set(PRODUCT_NAME "\(.*\)")$/\1/p' "$work/source/CMakeLists.
 # The shipped programs of a build folder, by the names they ship under.
 programs_of() { # BUILD_DIR
   printf '%s\t%s\n' "$1/src/launcher.exe" launcher.exe "$1/tools/setupcheck/setupcheck.exe" \
-    setupcheck.exe "$1/tools/sample_setup/sample_setup.exe" sample_setup.exe
+    setupcheck.exe "$1/tools/setupdesign/setupdesign.exe" setupdesign.exe \
+    "$1/tools/sample_setup/sample_setup.exe" sample_setup.exe
 }
 build() { # SOURCE_DIR
   (cd "$1" && cmake --preset windows >/dev/null &&
-    cmake --build --preset windows --target launcher setupcheck sample_setup >/dev/null) ||
+    cmake --build --preset windows --target launcher setupcheck setupdesign sample_setup >/dev/null) ||
     fail "the build in $1 failed"
 }
 # The programs of one build, unsigned, in FOLDER.
@@ -210,7 +212,7 @@ stage() { # PROGRAMS_DIR ARCHIVE
   local top=$work/stage/$name
   rm -rf "$work/stage"
   mkdir -p "$top/docs" "$top/sample/setup"
-  cp "$1/launcher.exe" "$1/setupcheck.exe" "$top/"
+  cp "$1/launcher.exe" "$1/setupcheck.exe" "$1/setupdesign.exe" "$top/"
   cp -r "$work/source/demo/." "$top/sample/"
   cp "$1/launcher.exe" "$top/sample/"
   cp "$1/sample_setup.exe" "$top/sample/setup/install.exe"
@@ -249,6 +251,7 @@ fi
 if [ -n "$signing" ]; then
   sign "$work/programs/launcher.exe"
   sign "$work/programs/setupcheck.exe"
+  sign "$work/programs/setupdesign.exe"
 fi
 stage "$work/programs" "$work/$name.zip"
 

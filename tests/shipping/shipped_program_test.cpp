@@ -23,8 +23,10 @@ std::string VersionText(const std::vector<char>& block, const std::string& name)
 TEST(ShippedProgram, CarriesItsVersionAndTheHeaderOfAProgramForMedia) {
     char self[MAX_PATH] = {};
     const std::string folder(self, ::GetModuleFileNameA(nullptr, self, sizeof self));
-    for (const auto& [name, description] : {std::pair{"launcher", "Setup launcher"},
-                                            std::pair{"setupcheck", "Installation medium checker"}}) {
+    for (const auto& [name, description] :
+         {std::pair{"launcher", "Setup launcher"},
+          std::pair{"setupcheck", "Installation medium checker"},
+          std::pair{"setupdesign", "Installation medium designer"}}) {
         SCOPED_TRACE(name);
         const std::string file = std::string(name) + ".exe";
         const std::string path = folder.substr(0, folder.rfind('\\') + 1) + file;

@@ -88,7 +88,7 @@ EOF2
   reaches_first_form "$signed/sample"
   for kind in pkcs12 pkcs11 command; do
     signed=$(echo "$work/$kind"/x/*)
-    for program in launcher.exe setupcheck.exe sample/launcher.exe; do
+    for program in launcher.exe setupcheck.exe setupdesign.exe sample/launcher.exe; do
       osslsigncode verify -CAfile "$work/cert.pem" -TSA-CAfile "$work/tsa/tsa.crt" -in "$signed/$program" |
         grep "$([ $kind = command ] && echo Succeeded || echo "Timestamp Server Signature verification: ok")" >/dev/null ||
         fail "$kind $program: the signature or its time stamp does not verify"
@@ -97,7 +97,7 @@ EOF2
       cmp -s "$work/stripped.exe" "$unsigned/$program" || fail "$kind $program differs beyond its signature"
       rm "$work/stripped.exe"
     done
-    diff -r -x launcher.exe -x setupcheck.exe "$signed" "$unsigned" || fail "$kind: the archives differ"
+    diff -r -x launcher.exe -x setupcheck.exe -x setupdesign.exe "$signed" "$unsigned" || fail "$kind: the archives differ"
   done
   ;;
 medium)
