@@ -30,8 +30,10 @@ second-build)
   other=$work/another/build-folder
   cmake -S "$root" -B "$other" -G Ninja --toolchain "$root/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
-  cmake --build "$other" --target launcher >/dev/null
-  cmp "$build/src/launcher.exe" "$other/src/launcher.exe" || fail "two builds of launcher.exe differ"
+  cmake --build "$other" --target launcher setupdesign >/dev/null
+  for program in src/launcher.exe tools/setupdesign/setupdesign.exe; do
+    cmp "$build/$program" "$other/$program" || fail "two builds of $(basename "$program") differ"
+  done
   ;;
 signing)
   # A throw-away self-signed certificate, its password only ever in files.
