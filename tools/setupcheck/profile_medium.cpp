@@ -6,6 +6,7 @@
 #include "dialogs/installer_process.h"
 #include "framework/file.h"
 #include "framework/image.h"
+#include "framework/narrow_text.h"
 
 #include <windows.h>
 
@@ -66,11 +67,7 @@ bool ProfileMedium::CodePageSpells(unsigned codePage, char32_t character) const 
     } else {
         units[0] = static_cast<wchar_t>(character);
     }
-    char bytes[8];
-    BOOL defaultUsed = FALSE;
-    const int length = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, units, count, bytes,
-                                             sizeof bytes, nullptr, &defaultUsed);
-    return length > 0 && !defaultUsed;
+    return !NarrowText(std::wstring_view(units, count), codePage, Spelling::Exact).empty();
 }
 
 bool ProfileMedium::Exists(const std::string& path) const {

@@ -1,31 +1,22 @@
 // The designer's entry: opens the medium folder given as its argument, or
 // none, and runs the main window until it is closed.
+#include "app/command_line_arguments.h"
 #include "framework/app.h"
+#include "framework/narrow_text.h"
 #include "framework/screen_scale.h"
 #include "main_window.h"
 #include "window_place.h"
-
-#include <shellapi.h>
 
 namespace {
 
 // The first argument as a full path in the ANSI code page; empty when none.
 std::string FolderArgument() {
-    int count = 0;
-    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (!arguments)
+    const CommandLineArguments arguments;
+    if (!*arguments[1])
         return std::string();
-    std::string folder;
-    if (count > 1) {
-        wchar_t full[MAX_PATH] = {};
-        const DWORD length = ::GetFullPathNameW(arguments[1], MAX_PATH, full, nullptr);
-        char narrow[MAX_PATH] = {};
-        if (length > 0 && length<MAX_PATH&& ::WideCharToMultiByte(
-                              CP_ACP, 0, full, -1, narrow, sizeof narrow, nullptr, nullptr)> 0)
-            folder = narrow;
-    }
-    ::LocalFree(arguments);
-    return folder;
+    wchar_t full[MAX_PATH] = {};
+    const DWORD length = ::GetFullPathNameW(arguments[1], MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? NarrowText(full) : std::string();
 }
 
 class DesignerApp : public CWinApp {

@@ -107,8 +107,8 @@ void IniDocument::Reindex() {
             m_sections.push_back(
                 Section{IniHeldName(text, parts.nameBegin, parts.nameEnd), index, index, true, {}});
         } else if (parts.kind != IniLineKind::kBlank) {
-            m_sections.back().keys.push_back({IniHeldName(text, parts.nameBegin, parts.nameEnd), index,
-                                              parts.kind == IniLineKind::kKey});
+            m_sections.back().keys.push_back({IniHeldName(text, parts.nameBegin, parts.nameEnd),
+                                              index, parts.kind == IniLineKind::kKey});
         }
     }
     m_sections.back().end = m_lines.size();

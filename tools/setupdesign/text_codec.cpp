@@ -2,6 +2,7 @@
 
 #include "app/ascii_case.h"
 #include "app/language_code_page.h"
+#include "framework/narrow_text.h"
 #include "language_sections.h"
 
 #include <windows.h>
@@ -24,17 +25,9 @@ char32_t CodePointOf(const std::wstring& character) {
 
 // One character in the code page; false when it has no exact spelling.
 bool EncodeCharacter(const std::wstring& character, unsigned codePage, std::string& out) {
-    const bool utf8 = codePage == CP_UTF8;
-    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    char bytes[8];
-    const int length =
-        ::WideCharToMultiByte(codePage, flags, character.data(), static_cast<int>(character.size()),
-                              bytes, sizeof bytes, nullptr, utf8 ? nullptr : &usedDefault);
-    if (length <= 0 || usedDefault)
-        return false;
-    out.append(bytes, static_cast<std::size_t>(length));
-    return true;
+    const std::string bytes = NarrowText(character, codePage, Spelling::Exact);
+    out += bytes;
+    return !bytes.empty();
 }
 
 } // namespace
