@@ -9,15 +9,4 @@ if [ $# -ne 1 ] || [ ! -f "$1/Setup.ini" ]; then
   echo "usage: $0 FOLDER  (FOLDER holds Setup.ini)" >&2
   exit 2
 fi
-folder=$(cd "$1" && pwd)
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${SETUPDESIGN_BUILD_DIR:-$root/build/windows}
-cd "$root"
-if [ ! -f "$build/build.ninja" ]; then
-  scripts/bootstrap.sh
-  cmake --preset windows -B "$build" >/dev/null
-fi
-cmake --build "$build" --target setupdesign >/dev/null
-# Wine's drive Z: is the root of the host's file system.
-exec "$root/scripts/wine-run.sh" "$build/wineprefix" "$build/tools/setupdesign/setupdesign.exe" \
-  "Z:${folder//\//\\}"
+BUILD_DIR=${SETUPDESIGN_BUILD_DIR:-${BUILD_DIR:-}} exec "$(dirname "$0")/run-author-tool.sh" setupdesign "$1"

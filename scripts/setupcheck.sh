@@ -9,15 +9,4 @@ if [ $# -ne 1 ] || [ ! -d "$1" ]; then
   echo "usage: $0 FOLDER" >&2
   exit 2
 fi
-folder=$(cd "$1" && pwd)
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${SETUPCHECK_BUILD_DIR:-$root/build/windows}
-cd "$root"
-if [ ! -f "$build/build.ninja" ]; then
-  scripts/bootstrap.sh
-  cmake --preset windows -B "$build" >/dev/null
-fi
-cmake --build "$build" --target setupcheck >/dev/null
-# Wine's drive Z: is the root of the host's file system.
-exec "$root/scripts/wine-run.sh" "$build/wineprefix" "$build/tools/setupcheck/setupcheck.exe" \
-  "Z:${folder//\//\\}"
+BUILD_DIR=${SETUPCHECK_BUILD_DIR:-${BUILD_DIR:-}} exec "$(dirname "$0")/run-author-tool.sh" setupcheck "$1"
