@@ -13,13 +13,27 @@ const char kLegacy[] = "[main]\r\nbuttonCount=2\r\n"
                        "[FR]\r\nIDS_BTN=Installer\r\nIDS_OK=OK\r\n"
                        "[JA]\r\nIDS_BTN=Install\r\nIDS_OK=OK\r\n";
 
-TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItCannotSpell) {
-    DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
-    session.Choice().buttons = {1};
+// A property panel on kLegacy for the chosen buttons, shown in a host window.
+struct PanelOnLegacyFile {
+    explicit PanelOnLegacyFile(std::vector<int> buttons)
+        : session("C:\\", IniDocument::FromBytes(kLegacy)) {
+        session.Choice().buttons = std::move(buttons);
+        created = panel.Create(host.hwnd());
+        if (created)
+            host.Fill(panel.Handle());
+    }
+    DesignSession session;
     PaneHost host;
-    PropertyPanel panel(session);
-    ASSERT_TRUE(panel.Create(host.hwnd()));
-    host.Fill(panel.Handle());
+    PropertyPanel panel{session};
+    bool created = false;
+};
+
+TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItCannotSpell) {
+    PanelOnLegacyFile shown({1});
+    ASSERT_TRUE(shown.created);
+    DesignSession& session = shown.session;
+    PaneHost& host = shown.host;
+    PropertyPanel& panel = shown.panel;
     session.Listen([&panel] { panel.Refresh(); });
     const HWND french = ControlLabelled(panel.Handle(), L"FR:");
     const HWND japanese = ControlLabelled(panel.Handle(), L"JA:");
@@ -53,12 +67,11 @@ TEST(PropertyPanelTest, WritesEachLanguagesCaptionInItsCodePageAndRefusesWhatItC
 }
 
 TEST(PropertyPanelTest, ButtonsChosenTogetherTakeAnActionAndATargetAsOneStepEach) {
-    DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
-    session.Choice().buttons = {1, 2};
-    PaneHost host;
-    PropertyPanel panel(session);
-    ASSERT_TRUE(panel.Create(host.hwnd()));
-    host.Fill(panel.Handle());
+    PanelOnLegacyFile shown({1, 2});
+    ASSERT_TRUE(shown.created);
+    DesignSession& session = shown.session;
+    PaneHost& host = shown.host;
+    PropertyPanel& panel = shown.panel;
     session.Listen([&panel] { panel.Refresh(); });
 
     const HWND action = ControlLabelled(panel.Handle(), L"Ac&tion:");
@@ -86,13 +99,9 @@ namespace {
 // Tab moves through the panel top to bottom, the language rows (made after the
 // rest) in their place.
 TEST(PropertyPanelTest, TabVisitsTheControlsInTheOrderShown) {
-    DesignSession session("C:\\", IniDocument::FromBytes(kLegacy));
-    session.Choice().buttons = {1};
-    PaneHost host;
-    PropertyPanel panel(session);
-    ASSERT_TRUE(panel.Create(host.hwnd()));
-    host.Fill(panel.Handle());
-    const HWND pane = panel.Handle();
+    PanelOnLegacyFile shown({1});
+    ASSERT_TRUE(shown.created);
+    const HWND pane = shown.panel.Handle();
     const std::vector<HWND> expected = {
         ControlLabelled(pane, L"Caption &key:"), ControlLabelled(pane, L"FR:"),
         ControlLabelled(pane, L"JA:"), ControlLabelled(pane, L"Ac&tion:"),

@@ -9,6 +9,7 @@
 #include "main_window.h"
 #include "medium_file.h"
 
+#include <utility>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -61,6 +62,19 @@ bool MainWindow::OnCommand(WPARAM wParam, LPARAM) {
         ChooseLanguage(static_cast<size_t>(command - kCmdLanguage));
         return true;
     }
+    static constexpr std::pair<int, Alignment> kAlignments[] = {
+        {kCmdAlignLeft, Alignment::kLeft},
+        {kCmdAlignRight, Alignment::kRight},
+        {kCmdAlignTop, Alignment::kTop},
+        {kCmdAlignBottom, Alignment::kBottom},
+        {kCmdAlignCentres, Alignment::kHorizontalCentre},
+        {kCmdAlignMiddles, Alignment::kVerticalCentre},
+    };
+    for (const auto& [id, alignment] : kAlignments)
+        if (command == id) {
+            m_canvas->AlignSelection(alignment);
+            return true;
+        }
     switch (command) {
     case kCmdSave:
         Save();
@@ -97,24 +111,6 @@ bool MainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case kCmdButtonEarlier:
     case kCmdButtonLater:
         MoveSelectedButton(command == kCmdButtonEarlier ? -1 : 1);
-        return true;
-    case kCmdAlignLeft:
-        m_canvas->AlignSelection(Alignment::kLeft);
-        return true;
-    case kCmdAlignRight:
-        m_canvas->AlignSelection(Alignment::kRight);
-        return true;
-    case kCmdAlignTop:
-        m_canvas->AlignSelection(Alignment::kTop);
-        return true;
-    case kCmdAlignBottom:
-        m_canvas->AlignSelection(Alignment::kBottom);
-        return true;
-    case kCmdAlignCentres:
-        m_canvas->AlignSelection(Alignment::kHorizontalCentre);
-        return true;
-    case kCmdAlignMiddles:
-        m_canvas->AlignSelection(Alignment::kVerticalCentre);
         return true;
     case kCmdSameSize:
         m_canvas->SameSizeSelection();
